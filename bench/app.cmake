@@ -1,0 +1,2 @@
+add_executable(profile_store profile_store.cpp)
+target_link_libraries(profile_store PRIVATE zelvo_app)
