@@ -1,0 +1,1 @@
+zelvo_add_test(tst_menuresources zelvo_res)
