@@ -1,16 +1,14 @@
-#include "app/ProgramDir.h"
+#include "app/CZelvoApp.h"
 
-#include <QApplication>
-#include <QMainWindow>
+#include <QCoreApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zelvo"));
-    ProgramDir::Prepare();
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Zelvo"));
-    window.resize(1024, 768);
-    window.show();
-    return app.exec();
+    // The page engine shares its GL contexts with the widgets; must precede the app.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    CZelvoApp app(argc, argv);
+    if (!app.InitInstance())
+        return 0;
+    const int code = CZelvoApp::exec();
+    return app.ExitInstance(code);
 }

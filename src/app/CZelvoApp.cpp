@@ -1,0 +1,124 @@
+#include "app/CZelvoApp.h"
+
+#include "app/CommandLine.h"
+#include "app/ProfileStore.h"
+#include "app/ProgramDir.h"
+#include "frame/CMainFrame.h"
+#include "platform/SingleInstance.h"
+#include "view/EngineProfile.h"
+
+#include <QSettings>
+#include <QTimer>
+
+namespace {
+
+constexpr int kRecentFiles = 4;
+constexpr int kHandOverTimeoutMs = 3000;
+
+} // namespace
+
+CZelvoApp::CZelvoApp(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Zelvo"));
+    setOrganizationName(QStringLiteral("Zelvo"));
+    m_lpCmdLine = CommandLine::RawCommandLine(arguments().mid(1));
+}
+
+CZelvoApp::~CZelvoApp()
+{
+    delete m_pMainWnd;
+    delete m_instance;
+}
+
+bool CZelvoApp::InitInstance()
+{
+    // A.1: a running Zelvo takes the command line and this process ends.
+    if (SingleInstance::SendToRunning(m_lpCmdLine, kHandOverTimeoutMs))
+        return false;
+    ProgramDir::Prepare();
+
+    // A.3: xp_style 0 means the program draws its menus.
+    m_bXPStyle = GetPrivateProfileIntA("Window", "xp_style", 0, SettingsPath("Tablist.ini")) == 0
+                     ? 1
+                     : 0;
+    // A.4
+    LoadRecentFiles();
+
+    // A.6
+    m_pMainWnd = new CMainFrame(m_bXPStyle);
+    m_pMainWnd->SetStartupCommandLine(m_lpCmdLine);
+    if (!m_pMainWnd->OnCreate())
+        return false;
+
+    // A.7: the first tab.
+    if (!m_pMainWnd->OnFileNew())
+        return false;
+
+    ShowMainFrame(*m_pMainWnd);
+
+    // A.9: only now is this the running instance. Another Zelvo that started at
+    // the same moment may have become it first: then it takes the command line.
+    m_instance = new SingleInstance(this);
+    connect(m_instance, &SingleInstance::received, m_pMainWnd, &CMainFrame::OnCopyData);
+    if (!m_instance->Listen() && SingleInstance::SendToRunning(m_lpCmdLine, kHandOverTimeoutMs))
+        return false;
+    // Lets a benchmark time the start without a person closing the window.
+    if (qEnvironmentVariableIsSet("ZELVO_EXIT_WHEN_SHOWN"))
+        QTimer::singleShot(0, this, &QCoreApplication::quit);
+    return true;
+}
+
+void CZelvoApp::ShowMainFrame(CMainFrame& frame)
+{
+    // A.8: maximised again when the previous run ended so.
+    if (GetPrivateProfileIntA("Window", "size", 0, SettingsPath("Endlist.ini")) == 1)
+        frame.showMaximized();
+    else
+        frame.show();
+}
+
+int CZelvoApp::ExitInstance(int code)
+{
+    if (m_instance)
+        m_instance->Stop();
+    SaveRecentFiles();
+    // Pages go before the engine's profile, the profile before the application.
+    delete m_pMainWnd;
+    m_pMainWnd = nullptr;
+    EngineProfile::Shutdown();
+    return code;
+}
+
+void CZelvoApp::LoadRecentFiles()
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Recent File List"));
+    m_recentFiles.clear();
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString file = settings.value(QStringLiteral("File%1").arg(i)).toString();
+        if (!file.isEmpty())
+            m_recentFiles.append(file);
+    }
+}
+
+void CZelvoApp::SaveRecentFiles() const
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Recent File List"));
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString key = QStringLiteral("File%1").arg(i);
+        if (i <= m_recentFiles.size())
+            settings.setValue(key, m_recentFiles[i - 1]);
+        else
+            settings.remove(key);
+    }
+}
+
+void CZelvoApp::AddRecentFile(const QString& path)
+{
+    m_recentFiles.removeAll(path);
+    m_recentFiles.prepend(path);
+    while (m_recentFiles.size() > kRecentFiles)
+        m_recentFiles.removeLast();
+    SaveRecentFiles();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+
+class CMainFrame;
+class SingleInstance;
+
+// The application object: one browser window per desktop, the first tab, the
+// window state of the previous run.
+class CZelvoApp : public QApplication {
+    Q_OBJECT
+
+public:
+    CZelvoApp(int& argc, char** argv);
+    ~CZelvoApp() override;
+
+    // False: end at once (another Zelvo took the command line, or the frame failed).
+    bool InitInstance();
+    int ExitInstance(int code);
+
+    CMainFrame* MainFrame() const { return m_pMainWnd; }
+    // Shows the frame as the previous run left it (maximised or not).
+    static void ShowMainFrame(CMainFrame& frame);
+    // The raw command line: the arguments after the program name.
+    const QByteArray& CommandLine() const { return m_lpCmdLine; }
+    const QStringList& RecentFiles() const { return m_recentFiles; }
+    void AddRecentFile(const QString& path);
+
+    int m_bXPStyle = 0;
+
+private:
+    void LoadRecentFiles();
+    void SaveRecentFiles() const;
+
+    CMainFrame* m_pMainWnd = nullptr;
+    SingleInstance* m_instance = nullptr;
+    QByteArray m_lpCmdLine;
+    QStringList m_recentFiles;
+};

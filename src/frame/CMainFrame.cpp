@@ -1,0 +1,542 @@
+#include "frame/CMainFrame.h"
+
+#include "app/ProfileStore.h"
+#include "app/ProgramDir.h"
+#include "chrome/BuiltinImages.h"
+#include "chrome/ToolbarImages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kIdOk = 1;
+constexpr int kTitleWatchMs = 1000;
+
+// Status bar panes after pane 0, in order.
+constexpr int kStatusPanes[] = {33026, 33028, 61446, 61447, 61449, 63006, 63008, 59142, 59139};
+
+// Menu-bar buttons when the menus are drawn by the program; plain menus keep the
+// resource's own top-menu texts.
+const char* const kMenuBarButtons[] = {"ファイル(&F)", "編集(&E)",       "表示(&V)",
+                                       "お気に入り(&A)", "移動(&G)",   "セキュリティ(&S)",
+                                       "ツール(&T)",   "ウインドウ(&W)", "ヘルプ(&H)"};
+
+QString TablistPath()
+{
+    return SettingsPath(QStringLiteral("Tablist.ini"));
+}
+
+QString PromptOf(int id)
+{
+    return CommandPrompt(id).section(QLatin1Char('\n'), 0, 0);
+}
+
+QString TooltipOf(int id)
+{
+    const QString prompt = CommandPrompt(id);
+    return prompt.contains(QLatin1Char('\n')) ? prompt.section(QLatin1Char('\n'), 1) : prompt;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(int xpStyle, QWidget* parent) : QMainWindow(parent), m_bXPStyle(xpStyle)
+{
+    setWindowTitle(QStringLiteral("Zelvo"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    resize(1024, 720);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+CommandSink CMainFrame::Sink()
+{
+    CommandSink sink;
+    sink.send = [this](int id) { SendCommand(id); };
+    sink.state = [this](int id) { return CommandState(id); };
+    sink.hovered = [this](int id) {
+        if (id != 0)
+            SetMessageText(PromptOf(id));
+    };
+    return sink;
+}
+
+bool CMainFrame::OnCreate()
+{
+    // A.1: the owner-drawn look follows the application's choice made at start.
+    m_wndMDIClient = new QMdiArea(this);
+    m_wndMDIClient->setViewMode(QMdiArea::SubWindowView);
+    m_wndMDIClient->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_wndMDIClient->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_wndMDIClient);
+    setCentralWidget(central);
+
+    LoadSkin();
+    // Rows: toolbar; address and search; tabs; then the menu bar on a row of its own.
+    if (!CreateMainToolbar())
+        return false;
+    addToolBarBreak(Qt::TopToolBarArea);
+    if (!CreateAddressBand() || !CreateSearchBand())
+        return false;
+    addToolBarBreak(Qt::TopToolBarArea);
+    if (!CreateTabBand())
+        return false;
+    if (!CreateMenuBand())
+        return false;
+    if (!CreateStatusBar())
+        return false;
+    setWindowIcon(BuiltinImages::FrameIcon());
+
+    if (GetPrivateProfileIntA("Window", "statusbar", 0, TablistPath()) == 1)
+        m_wndStatusBar->hide();
+
+    m_titleTimer = new QTimer(this);
+    m_titleTimer->setObjectName(QStringLiteral("timer37014"));
+    m_titleTimer->setInterval(kTitleWatchMs);
+    if (GetPrivateProfileIntA("Security", "check", 0, SettingsPath("StopTitle.ini")) == 1)
+        m_titleTimer->start();
+    m_refreshTimer = new QTimer(this);
+    m_refreshTimer->setObjectName(QStringLiteral("timer37018"));
+    connect(m_refreshTimer, &QTimer::timeout, this,
+            [this] { SendCommand(32834); });
+
+    BindCommands();
+    connect(this, &CMainFrame::commandRan, this, &CMainFrame::UpdateToolbarStates);
+    UpdateToolbarStates();
+    return true;
+}
+
+QToolBar* CMainFrame::AddBand(int bandId, const QString& text, const QString& name)
+{
+    auto* band = new QToolBar(name, this);
+    band->setObjectName(QStringLiteral("band%1").arg(bandId));
+    band->setMovable(true);
+    band->setFloatable(false);
+    band->setAllowedAreas(Qt::TopToolBarArea);
+    if (!text.isEmpty()) {
+        auto* label = new QLabel(text, band);
+        label->setContentsMargins(4, 0, 4, 0);
+        band->addWidget(label);
+    }
+    ApplySkinTo(band);
+    addToolBar(Qt::TopToolBarArea, band);
+    if (bandId != 0)
+        m_bands.insert(bandId, band);
+    return band;
+}
+
+void CMainFrame::LoadSkin()
+{
+    const QByteArray name = ProfileStore::GetString("Skin", "name", "", 260, TablistPath());
+    const QString path = name.isEmpty() ? ProgramDir::Path()
+                                        : SettingsPath(QStringLiteral("res\\") +
+                                                       QString::fromLocal8Bit(name));
+    m_skin = QPixmap();
+    if (QFileInfo(path).isFile())
+        m_skin.load(path);
+}
+
+void CMainFrame::ApplySkinTo(QToolBar* band)
+{
+    if (m_skin.isNull())
+        return;
+    QPalette palette = band->palette();
+    palette.setBrush(QPalette::Window, QBrush(m_skin));
+    palette.setBrush(QPalette::Button, QBrush(m_skin));
+    band->setPalette(palette);
+    band->setAutoFillBackground(true);
+}
+
+bool CMainFrame::CreateMainToolbar()
+{
+    QToolBar* band = AddBand(kBandToolbar, QString(), QStringLiteral("ツールバー"));
+    band->setIconSize(QSize(20, 20));
+    band->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const QList<QPixmap> images =
+        LoadToolbarImages(QStringLiteral("tool.bmp"), BuiltinImages::MainToolbarStrip(), 20);
+    const CommandSink sink = Sink();
+    for (const ToolbarButtonDef& def : MainToolbarButtons()) {
+        auto* action = new QAction(this);
+        action->setData(def.id);
+        if (def.image >= 0 && def.image < images.size())
+            action->setIcon(QIcon(images[def.image]));
+        action->setToolTip(TooltipOf(def.id));
+        action->setStatusTip(PromptOf(def.id));
+        const int id = def.id;
+        connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
+        band->addAction(action);
+        m_toolbarActions.append(action);
+        if (def.dropDown) {
+            static const QMap<int, int> kMenus = {{32810, 150}, {32774, 157}, {32779, 158},
+                                                  {32814, 186}, {32978, 187}, {32777, 188}};
+            AttachDropDown(qobject_cast<QToolButton*>(band->widgetForAction(action)),
+                           kMenus.value(def.id));
+        }
+    }
+    return true;
+}
+
+QMenu* CMainFrame::DropDownMenu(int resourceId)
+{
+    // Menu 144 holds the search commands as its second popup.
+    QList<MenuItemDef> items = PopupMenu(resourceId);
+    return MenuFactory::Build(QString(), items, Sink(), this);
+}
+
+void CMainFrame::AttachDropDown(QToolButton* button, int resourceId)
+{
+    if (!button)
+        return;
+    QMenu* menu = DropDownMenu(resourceId);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    m_dropDowns.insert(button->defaultAction() ? button->defaultAction()->data().toInt() : 0,
+                       menu);
+}
+
+QToolButton* CMainFrame::ToolButton(int id) const
+{
+    for (QAction* action : m_toolbarActions)
+        if (action->data().toInt() == id)
+            for (QToolBar* bar : m_bands)
+                if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
+                    return button;
+    return nullptr;
+}
+
+bool CMainFrame::CreateAddressBand()
+{
+    QToolBar* band = AddBand(kBandAddress, QStringLiteral("URL"), QStringLiteral("アドレスバー"));
+    m_wndAddressBar = new QComboBox(band);
+    m_wndAddressBar->setObjectName(QStringLiteral("m_wndAddressBar"));
+    m_wndAddressBar->setEditable(true);
+    m_wndAddressBar->setInsertPolicy(QComboBox::NoInsert);
+    m_wndAddressBar->setMinimumWidth(200);
+    m_wndAddressBar->setMaxVisibleItems(20);
+    m_wndAddressBar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    band->addWidget(m_wndAddressBar);
+    connect(m_wndAddressBar->lineEdit(), &QLineEdit::returnPressed, this,
+            [this] { SendCommand(kIdOk); });
+
+    m_connectToolbar = new QToolBar(band);
+    m_connectToolbar->setIconSize(QSize(16, 16));
+    const QList<QPixmap> images =
+        LoadToolbarImages(QStringLiteral("Go.bmp"), BuiltinImages::ConnectToolbarStrip(), 16);
+    for (const ToolbarButtonDef& def : ConnectToolbarButtons()) {
+        auto* action = m_connectToolbar->addAction(
+            def.image >= 0 && def.image < images.size() ? QIcon(images[def.image]) : QIcon(),
+            QString());
+        action->setData(def.id);
+        action->setToolTip(TooltipOf(def.id));
+        const int id = def.id;
+        connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
+        m_toolbarActions.append(action);
+    }
+    band->addWidget(m_connectToolbar);
+    return true;
+}
+
+bool CMainFrame::CreateSearchBand()
+{
+    QToolBar* band = AddBand(kBandSearch, QStringLiteral("検索"), QStringLiteral("検索バー"));
+    m_wndSearchWords = new QComboBox(band);
+    m_wndSearchWords->setObjectName(QStringLiteral("m_wndSearchWords"));
+    m_wndSearchWords->setEditable(true);
+    m_wndSearchWords->setInsertPolicy(QComboBox::NoInsert);
+    m_wndSearchWords->setMinimumWidth(200);
+    band->addWidget(m_wndSearchWords);
+
+    m_searchToolbar = new QToolBar(band);
+    m_searchToolbar->setIconSize(QSize(16, 16));
+    const QList<QPixmap> images =
+        LoadToolbarImages(QStringLiteral("search.bmp"), BuiltinImages::SearchToolbarStrip(), 16);
+    for (const ToolbarButtonDef& def : SearchToolbarButtons()) {
+        if (def.id == 59395) {
+            // The place holder carries the search-site box.
+            m_wndSearchSites = new QComboBox(m_searchToolbar);
+            m_wndSearchSites->setObjectName(QStringLiteral("m_wndSearchSites"));
+            m_wndSearchSites->setFixedWidth(138);
+            m_searchToolbar->addWidget(m_wndSearchSites);
+            continue;
+        }
+        auto* action = m_searchToolbar->addAction(
+            def.image >= 0 && def.image < images.size() ? QIcon(images[def.image]) : QIcon(),
+            QString());
+        action->setData(def.id);
+        action->setToolTip(TooltipOf(def.id));
+        const int id = def.id;
+        connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
+        m_toolbarActions.append(action);
+        if (def.dropDown) {
+            auto* button = qobject_cast<QToolButton*>(m_searchToolbar->widgetForAction(action));
+            QList<MenuItemDef> menu144 = PopupMenu(144);
+            QMenu* menu = MenuFactory::Build(QString(), menu144, Sink(), this);
+            button->setMenu(menu);
+            button->setPopupMode(QToolButton::MenuButtonPopup);
+            m_dropDowns.insert(def.id, menu);
+        }
+    }
+    band->addWidget(m_searchToolbar);
+    return true;
+}
+
+bool CMainFrame::CreateTabBand()
+{
+    QToolBar* band = AddBand(kBandTabs, QString(), QStringLiteral("タブバー"));
+    band->setMinimumHeight(28);
+    m_wndTabBar = new QTabBar(band);
+    m_wndTabBar->setObjectName(QStringLiteral("m_wndTabBar"));
+    m_wndTabBar->setDrawBase(false);
+    m_wndTabBar->setExpanding(false);
+    m_wndTabBar->setUsesScrollButtons(true);
+    m_wndTabBar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    band->addWidget(m_wndTabBar);
+    return true;
+}
+
+bool CMainFrame::CreateMenuBand()
+{
+    addToolBarBreak(Qt::TopToolBarArea);
+    m_menuBand = AddBand(0, QString(), QStringLiteral("メニューバー"));
+    m_menuBand->setObjectName(QStringLiteral("bandMenu"));
+    auto* bar = new QMenuBar(m_menuBand);
+    bar->setNativeMenuBar(false);
+    const QList<MenuItemDef>& top = MainMenu();
+    const CommandSink sink = Sink();
+    for (int i = 0; i < top.size(); ++i) {
+        const QString title = m_bXPStyle == 1 && i < 9 ? QString::fromUtf8(kMenuBarButtons[i])
+                                                       : top[i].text;
+        QMenu* menu = MenuFactory::Build(title, top[i].items, sink, bar);
+        menu->setObjectName(QStringLiteral("menu%1").arg(i));
+        bar->addMenu(menu);
+    }
+    m_menuBand->addWidget(bar);
+    setMenuWidget(nullptr);
+    return true;
+}
+
+bool CMainFrame::CreateStatusBar()
+{
+    m_wndStatusBar = new QStatusBar(this);
+    m_wndStatusBar->setObjectName(QStringLiteral("m_wndStatusBar"));
+    for (int id : kStatusPanes) {
+        auto* pane = new QLabel(m_wndStatusBar);
+        pane->setObjectName(QStringLiteral("pane%1").arg(id));
+        pane->setMinimumWidth(id == 59142 || id == 59139 ? 36 : 24);
+        m_wndStatusBar->addPermanentWidget(pane);
+        m_statusPanes.insert(id, pane);
+    }
+    const QString color = SettingsPath(QStringLiteral("Color.ini"));
+    const QColor background(GetPrivateProfileIntA("SetColor", "red", 0, color) & 0xFF,
+                            GetPrivateProfileIntA("SetColor", "green", 0, color) & 0xFF,
+                            GetPrivateProfileIntA("SetColor", "blue", 0, color) & 0xFF);
+    // Text stays readable on any background the user picks, black included.
+    const QColor text = background.lightness() < 128 ? Qt::white : Qt::black;
+    m_wndStatusBar->setStyleSheet(QStringLiteral("QStatusBar, QStatusBar QLabel { background: %1; "
+                                                 "color: %2; }")
+                                      .arg(background.name(), text.name()));
+    setStatusBar(m_wndStatusBar);
+    return true;
+}
+
+void CMainFrame::SetMessageText(const QString& text)
+{
+    if (m_wndStatusBar)
+        m_wndStatusBar->showMessage(text);
+}
+
+void CMainFrame::SendCommand(int id)
+{
+    if (!m_commands.Execute(id))
+        return;
+    emit commandRan(id);
+}
+
+void CMainFrame::PostCommand(int id)
+{
+    QTimer::singleShot(0, this, [this, id] { SendCommand(id); });
+}
+
+CmdUI CMainFrame::CommandState(int id) const
+{
+    return m_commands.State(id);
+}
+
+void CMainFrame::UpdateToolbarStates()
+{
+    for (QAction* action : std::as_const(m_toolbarActions)) {
+        const CmdUI ui = CommandState(action->data().toInt());
+        action->setEnabled(ui.enabled);
+        action->setCheckable(ui.check >= 0);
+        if (ui.check >= 0)
+            action->setChecked(ui.check == 1);
+    }
+}
+
+bool CMainFrame::BarVisible(const QWidget* bar) const
+{
+    return bar && !bar->isHidden();
+}
+
+void CMainFrame::ToggleBar(QWidget* bar, const char* key)
+{
+    if (!bar)
+        return;
+    const bool show = bar->isHidden();
+    bar->setVisible(show);
+    if (key)
+        WritePrivateProfileStringA("Window", key, show ? "0" : "1", TablistPath());
+}
+
+void CMainFrame::BindCommands()
+{
+    BindBarCommands();
+    BindTimerCommands();
+    BindTabCommands();
+    BindBrowserCommands();
+    BindViewCommands();
+    m_commands.Bind(32868, [this] { OnTrayHide(); });
+}
+
+void CMainFrame::BindBarCommands()
+{
+    auto bar = [this](int id, std::function<QWidget*()> widget, const char* key) {
+        m_commands.Bind(
+            id, [this, widget, key] { ToggleBar(widget(), key); },
+            [this, widget](CmdUI& ui) { ui.check = BarVisible(widget()) ? 1 : 0; });
+    };
+    bar(59392, [this] { return Band(kBandToolbar); }, nullptr);
+    bar(32811, [this] { return m_wndStatusBar; }, "statusbar");
+    bar(32812, [this] { return Band(kBandAddress); }, "addressbar");
+    bar(32813, [this] { return Band(kBandSearch); }, "searchbar");
+    bar(32815, [this] { return Band(kBandTabs); }, "tabbar");
+    m_commands.Bind(32896, [this] { OnFlipBars(); });
+    m_commands.Bind(32936, [this] { OnFullScreenBars(); });
+    m_commands.Bind(33000, [this] { m_wndAddressBar->setFocus(); });
+    m_commands.Bind(33001, [this] { m_wndSearchWords->setFocus(); });
+    m_commands.Bind(33002, [this] { m_wndSearchSites->setFocus(); });
+}
+
+void CMainFrame::OnFlipBars()
+{
+    for (int id : {59392, 32811, 32812, 32813, 33003})
+        SendCommand(id);
+    // The window tabs come with their own strip; until then there is none to flip.
+}
+
+void CMainFrame::OnFullScreenBars()
+{
+    if (BarVisible(Band(kBandToolbar)))
+        Band(kBandToolbar)->hide();
+    const std::pair<int, QWidget*> bars[] = {{32811, m_wndStatusBar},
+                                             {32812, Band(kBandAddress)},
+                                             {32813, Band(kBandSearch)},
+                                             {32815, Band(kBandTabs)}};
+    for (const auto& [id, widget] : bars)
+        if (BarVisible(widget))
+            SendCommand(id);
+    if (QMdiSubWindow* child = m_wndMDIClient->activeSubWindow())
+        child->showMaximized();
+    showMaximized();
+}
+
+void CMainFrame::BindTimerCommands()
+{
+    const std::pair<int, std::pair<int, int>> choices[] = {
+        {33045, {30, 30000}}, {33042, {1, 60000}}, {33043, {5, 300000}}, {33044, {10, 600000}},
+        {33046, {0, 0}}};
+    for (const auto& [id, choice] : choices) {
+        const int minutes = choice.first;
+        const int interval = choice.second;
+        m_commands.Bind(
+            id, [this, minutes, interval] { SetAutoRefresh(minutes, interval); },
+            [this, minutes](CmdUI& ui) { ui.check = m_autoRefresh == minutes ? 1 : 0; });
+    }
+}
+
+void CMainFrame::SetAutoRefresh(int choice, int intervalMs)
+{
+    m_refreshTimer->stop();
+    m_autoRefresh = choice;
+    if (intervalMs > 0)
+        m_refreshTimer->start(intervalMs);
+}
+
+bool CMainFrame::IsTitleWatchRunning() const
+{
+    return m_titleTimer && m_titleTimer->isActive();
+}
+
+bool CMainFrame::IsAutoRefreshRunning() const
+{
+    return m_refreshTimer && m_refreshTimer->isActive();
+}
+
+int CMainFrame::AutoRefreshInterval() const
+{
+    return m_refreshTimer ? m_refreshTimer->interval() : 0;
+}
+
+void CMainFrame::OnTrayHide()
+{
+    delete m_tray;
+    m_tray = nullptr;
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // No notification area on this desktop: minimise instead of vanishing.
+        showMinimized();
+        return;
+    }
+    m_tray = new QSystemTrayIcon(BuiltinImages::TrayIcon(), this);
+    m_tray->setToolTip(QStringLiteral("Zelvo"));
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::Trigger) {
+            show();
+            raise();
+            activateWindow();
+        }
+    });
+    m_tray->show();
+    hide();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    m_titleTimer->stop();
+    m_refreshTimer->stop();
+    delete m_tray;
+    m_tray = nullptr;
+    event->accept();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The search band keeps its least width; the address bar takes the rest.
+    QToolBar* address = Band(kBandAddress);
+    QToolBar* search = Band(kBandSearch);
+    if (!address || !search || !m_wndAddressBar)
+        return;
+    const int others = address->sizeHint().width() - m_wndAddressBar->width();
+    const int free = width() - search->sizeHint().width() - others - 24;
+    m_wndAddressBar->setFixedWidth(std::max(200, free));
+}

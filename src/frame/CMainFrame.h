@@ -1,0 +1,178 @@
+#pragma once
+
+#include "frame/ClosedTabList.h"
+#include "frame/CommandMap.h"
+#include "frame/MenuFactory.h"
+#include "view/IViewHost.h"
+#include "view/ViewSwitches.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPixmap>
+
+class CChildFrame;
+class CZelvoDoc;
+class CZelvoView;
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QStatusBar;
+class QSystemTrayIcon;
+class QTabBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+// Band ids of the top rebar.
+enum BandId {
+    kBandToolbar = 59402,
+    kBandAddress = 59403,
+    kBandSearch = 59404,
+    kBandTabs = 59405,
+};
+
+// The single top-level window: bars, menus, the MDI area with the tabs, the
+// frame timers and the command dispatch.
+class CMainFrame : public QMainWindow, public IViewHost {
+    Q_OBJECT
+
+public:
+    // xpStyle is the application's m_bXPStyle (1 = owner-drawn menus in use).
+    explicit CMainFrame(int xpStyle, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Builds every bar; false when a bar cannot be created.
+    bool OnCreate();
+
+    // Runs a command now / after the current event. Unhandled ids do nothing.
+    void SendCommand(int id) override;
+    void PostCommand(int id) override;
+    CmdUI CommandState(int id) const;
+    bool IsCommandHandled(int id) const { return m_commands.Has(id); }
+
+    // A second start's command line (hand-over).
+    void OnCopyData(const QByteArray& text);
+
+    // Enabled and checked states of every toolbar button, from the update handlers.
+    void UpdateToolbarStates();
+
+    // Status bar pane 0.
+    void SetMessageText(const QString& text) override;
+
+    // The tabs.
+    void AddTab(CChildFrame* frame) override;
+    void RemoveTab(CChildFrame* frame);
+    void RefreshTabLabels() override;
+    void SaveTabTitles(int write);
+    void AddAddressHistory(const QString& url) override;
+    int TabCount() const override { return static_cast<int>(m_tabFrames.size()); }
+    void SetFrameCaption(const QString& text) override;
+    CZelvoView* CreateNewTab(CZelvoDoc* document, bool opensOwnPage) override;
+    ViewSwitches& Switches() override { return m_switches; }
+    QByteArray StartupCommandLine() const override { return m_startupCommandLine; }
+    void SetStartupCommandLine(const QByteArray& line) { m_startupCommandLine = line; }
+    // A new tab with a document of its own, whatever the tab limit (57600).
+    CZelvoView* OnFileNew();
+    void OpenUrlInNewTab(const QString& url);
+    // The view of the active tab when it is a browser view; null otherwise.
+    CZelvoView* ActiveZelvoView() const;
+    CZelvoView* TabView(int index) const;
+    int FocusedTab() const;
+    bool IsTabLocked(int index) const;
+    const QList<CChildFrame*>& TabFrames() const { return m_tabFrames; }
+    ClosedTabList& ClosedTabs() { return m_closedTabs; }
+    // Sets the captions of rule B from the tab at index.
+    void UpdateCaption(int index, bool replaceQuestionMark = true);
+
+    QToolBar* Band(int bandId) const { return m_bands.value(bandId); }
+    QToolBar* MenuBand() const { return m_menuBand; }
+    QToolBar* MainToolbar() const { return m_bands.value(kBandToolbar); }
+    QWidget* StatusPane(int paneId) const { return m_statusPanes.value(paneId); }
+    const QPixmap& SkinBitmap() const { return m_skin; }
+    bool IsTitleWatchRunning() const;
+    // Minutes of the automatic refresh (30 means 30 seconds; 0 none), and the timer.
+    int AutoRefreshChoice() const { return m_autoRefresh; }
+    bool IsAutoRefreshRunning() const;
+    int AutoRefreshInterval() const;
+    QMenu* PopupFor(int buttonId) const { return m_dropDowns.value(buttonId); }
+    QToolButton* ToolButton(int id) const;
+
+    QStatusBar* m_wndStatusBar = nullptr;
+    QComboBox* m_wndAddressBar = nullptr;
+    QComboBox* m_wndSearchWords = nullptr;
+    QComboBox* m_wndSearchSites = nullptr;
+    QTabBar* m_wndTabBar = nullptr;
+    QMdiArea* m_wndMDIClient = nullptr;
+
+    QList<CChildFrame*> m_tabFrames;
+
+signals:
+    // After every command and every tab or page event: toolbar states follow.
+    void commandRan(int id);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    CommandSink Sink();
+    void BindCommands();
+    void BindBarCommands();
+    void BindTimerCommands();
+
+    bool CreateMenuBand();
+    bool CreateMainToolbar();
+    bool CreateAddressBand();
+    bool CreateSearchBand();
+    bool CreateTabBand();
+    bool CreateStatusBar();
+    QToolBar* AddBand(int bandId, const QString& text, const QString& name);
+    void LoadSkin();
+    void ApplySkinTo(QToolBar* band);
+    QMenu* DropDownMenu(int resourceId);
+    void AttachDropDown(QToolButton* button, int resourceId);
+
+    // Bar toggles: flips a bar and writes Tablist.ini [Window] key (1 hidden, 0 shown).
+    void ToggleBar(QWidget* bar, const char* key);
+    bool BarVisible(const QWidget* bar) const;
+    void OnFullScreenBars();
+    void OnFlipBars();
+
+    void SetAutoRefresh(int choice, int intervalMs);
+    void OnTrayHide();
+
+    void BindTabCommands();
+    void BindBrowserCommands();
+    void BindViewCommands();
+    void ActivateTab(int index);
+    void OnTabClicked(int index);
+    void OnNextTab(bool forward);
+    void OnTabLock();
+    void OnCloseTab();
+    void OnDuplicateTab();
+    void OnTitleWatchTick();
+    void OnConnect();
+    void OnAddressEnter();
+    CZelvoView* MakeTab(CZelvoDoc* document, bool opensOwnPage);
+
+    int m_bXPStyle = 0;
+    CommandMap m_commands;
+    QMap<int, QToolBar*> m_bands;
+    QToolBar* m_menuBand = nullptr;
+    QToolBar* m_searchToolbar = nullptr;
+    QToolBar* m_connectToolbar = nullptr;
+    QMap<int, QWidget*> m_statusPanes;
+    QMap<int, QMenu*> m_dropDowns;
+    QList<QAction*> m_toolbarActions;
+    QPixmap m_skin;
+    QTimer* m_titleTimer = nullptr;   // 37014
+    QTimer* m_refreshTimer = nullptr; // 37018
+    int m_autoRefresh = 0;
+    QSystemTrayIcon* m_tray = nullptr;
+    ViewSwitches m_switches;
+    ClosedTabList m_closedTabs;
+    QByteArray m_startupCommandLine;
+    QList<QPixmap> m_tabImages;
+    QList<QPixmap> m_addressImages;
+};

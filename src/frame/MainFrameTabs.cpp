@@ -1,0 +1,466 @@
+// The tab model of the main frame: creating, labelling, activating, locking and
+// closing tabs, and the commands carried out on the active tab's browser.
+#include "frame/CMainFrame.h"
+
+#include "app/CommandLine.h"
+#include "app/Cp932.h"
+#include "app/FlagToggle.h"
+#include "app/ProfileStore.h"
+#include "app/ProgramDir.h"
+#include "chrome/BuiltinImages.h"
+#include "chrome/ToolbarImages.h"
+#include "frame/CChildFrame.h"
+#include "frame/CZelvoDoc.h"
+#include "frame/TabLabels.h"
+#include "res/CommandId.h"
+#include "view/CZelvoView.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QTabBar>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+constexpr int kMinTabWidth = 120;
+constexpr int kAddressCapacity = 31;
+
+QString TablistPath()
+{
+    return SettingsPath(QStringLiteral("Tablist.ini"));
+}
+
+QString SecurityPath()
+{
+    return SettingsPath(QStringLiteral("Security.ini"));
+}
+
+int TabLimit()
+{
+    return GetPrivateProfileIntA("Tablist", "tabcount", 20, TablistPath());
+}
+
+} // namespace
+
+CZelvoView* CMainFrame::MakeTab(CZelvoDoc* document, bool opensOwnPage)
+{
+    auto* frame = new CChildFrame;
+    auto* view = new CZelvoView(this, document, frame);
+    frame->setWidget(view);
+    m_wndMDIClient->addSubWindow(frame);
+    connect(frame, &CChildFrame::closeRequested, this, [this, frame] {
+        // Its own close box closes the active tab, like 32814.
+        m_wndMDIClient->setActiveSubWindow(frame);
+        SendCommand(ToInt(CommandId::TabClose));
+    });
+    frame->showMaximized();
+    m_wndMDIClient->setActiveSubWindow(frame);
+    view->OnInitialUpdate(frame, opensOwnPage);
+    emit commandRan(0);
+    return view;
+}
+
+CZelvoView* CMainFrame::OnFileNew()
+{
+    return MakeTab(new CZelvoDoc(this), false);
+}
+
+CZelvoView* CMainFrame::CreateNewTab(CZelvoDoc* document, bool opensOwnPage)
+{
+    return MakeTab(document ? document : new CZelvoDoc(this), opensOwnPage);
+}
+
+void CMainFrame::AddTab(CChildFrame* frame)
+{
+    m_tabFrames.append(frame);
+    const int index = m_wndTabBar->addTab(QString());
+    m_wndTabBar->setTabData(index, false);
+    m_wndTabBar->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: %1px; }").arg(kMinTabWidth));
+    m_wndTabBar->setCurrentIndex(index);
+}
+
+void CMainFrame::RemoveTab(CChildFrame* frame)
+{
+    const int index = static_cast<int>(m_tabFrames.indexOf(frame));
+    if (index < 0)
+        return;
+    m_tabFrames.removeAt(index);
+    m_wndTabBar->removeTab(index);
+}
+
+CZelvoView* CMainFrame::TabView(int index) const
+{
+    if (index < 0 || index >= m_tabFrames.size())
+        return nullptr;
+    return m_tabFrames[index]->GetView();
+}
+
+int CMainFrame::FocusedTab() const
+{
+    return m_tabFrames.isEmpty() ? -1 : m_wndTabBar->currentIndex();
+}
+
+bool CMainFrame::IsTabLocked(int index) const
+{
+    return index >= 0 && index < m_wndTabBar->count() && m_wndTabBar->tabData(index).toBool();
+}
+
+CZelvoView* CMainFrame::ActiveZelvoView() const
+{
+    auto* frame = qobject_cast<CChildFrame*>(m_wndMDIClient->activeSubWindow());
+    if (!frame)
+        return nullptr;
+    return qobject_cast<CZelvoView*>(frame->widget());
+}
+
+void CMainFrame::RefreshTabLabels()
+{
+    if (m_tabImages.isEmpty())
+        m_tabImages = CutStrip(BuiltinImages::TabStateStrip(), BuiltinImages::kTabStateImageSize);
+    if (m_tabFrames.isEmpty())
+        return;
+    const int focused = m_wndTabBar->currentIndex();
+    const QString windowList = SettingsPath(QStringLiteral("Window_List.ini"));
+    bool anyBusy = false;
+    for (int i = 0; i < m_tabFrames.size(); ++i) {
+        CZelvoView* view = m_tabFrames[i]->GetView();
+        if (!view)
+            continue;
+        if (view->GetBusy()) {
+            m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabBusy));
+            m_wndTabBar->setTabText(i, QString::fromLatin1(TabLabels::BusyLabel()));
+            anyBusy = true;
+            continue;
+        }
+        const QString name = view->GetLocationName();
+        m_tabFrames[i]->setWindowTitle(name);
+        ProfileStore::WriteInt("Window_count", "count", i, windowList);
+        ProfileStore::WriteText("Window_List", QByteArray::number(i).constData(), name, windowList);
+        const QString title = TabLabels::DisplayTitle(name);
+        m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabIdle));
+        // A tab label holds "&" literally; the bar would read it as a mnemonic.
+        m_wndTabBar->setTabText(i, TabLabels::LabelText(title).replace(QLatin1Char('&'),
+                                                                        QStringLiteral("&&")));
+        m_wndTabBar->setTabToolTip(i, title);
+    }
+    if (focused >= 0 && focused < m_tabFrames.size()) {
+        m_wndTabBar->setCurrentIndex(focused);
+        m_wndMDIClient->setActiveSubWindow(m_tabFrames[focused]);
+    }
+    if (!anyBusy)
+        SaveTabTitles(0);
+}
+
+void CMainFrame::SaveTabTitles(int write)
+{
+    if (write == 1) {
+        const QString windowList = SettingsPath(QStringLiteral("Window_List.ini"));
+        for (int i = 0; i < m_tabFrames.size(); ++i) {
+            CZelvoView* view = m_tabFrames[i]->GetView();
+            ProfileStore::WriteInt("Window_count", "count", i, windowList);
+            ProfileStore::WriteText("Window_List", QByteArray::number(i).constData(),
+                                    view ? view->GetLocationName() : QString(), windowList);
+        }
+    }
+    emit commandRan(ToInt(CommandId::RefreshTabLabels));
+}
+
+void CMainFrame::AddAddressHistory(const QString& url)
+{
+    if (url.isEmpty() || url == QLatin1String("about:blank"))
+        return;
+    if (m_addressImages.isEmpty())
+        m_addressImages = CutStrip(BuiltinImages::AddressStrip(), BuiltinImages::kAddressImageSize);
+    const bool secure = Cp932::CutBytes(Cp932::FromUnicode(url), 8) == "https://";
+    const QIcon icon(m_addressImages.value(secure ? BuiltinImages::AddressSecure
+                                                   : BuiltinImages::AddressPlain));
+    m_wndAddressBar->insertItem(0, icon, url);
+    m_wndAddressBar->setCurrentIndex(0);
+    m_wndAddressBar->setEditText(url);
+    while (m_wndAddressBar->count() > kAddressCapacity)
+        m_wndAddressBar->removeItem(m_wndAddressBar->count() - 1);
+}
+
+void CMainFrame::SetFrameCaption(const QString& text)
+{
+    setWindowTitle(text);
+}
+
+void CMainFrame::UpdateCaption(int index, bool replaceQuestionMark)
+{
+    CZelvoView* view = TabView(index);
+    if (!view) {
+        setWindowTitle(QStringLiteral("Zelvo"));
+        return;
+    }
+    const QString name = view->GetLocationName();
+    const QString title = replaceQuestionMark ? TabLabels::DisplayTitle(name) : name;
+    m_tabFrames[index]->setWindowTitle(title);
+    setWindowTitle(title + QStringLiteral(" - Zelvo"));
+}
+
+void CMainFrame::OpenUrlInNewTab(const QString& url)
+{
+    if (CZelvoView* view = ActiveZelvoView())
+        view->Navigate2(url, navOpenInNewWindow);
+}
+
+void CMainFrame::ActivateTab(int index)
+{
+    if (index < 0 || index >= m_tabFrames.size())
+        return;
+    m_wndTabBar->setCurrentIndex(index);
+    CChildFrame* frame = m_tabFrames[index];
+    m_wndMDIClient->setActiveSubWindow(frame);
+    if (!frame->isMaximized())
+        frame->showMaximized();
+}
+
+void CMainFrame::OnTabClicked(int index)
+{
+    if (index < 0 || index >= m_tabFrames.size())
+        return;
+    ActivateTab(index);
+    if (CZelvoView* view = TabView(index))
+        m_wndAddressBar->setEditText(view->GetLocationURL());
+    RefreshTabLabels();
+    UpdateCaption(index);
+    emit commandRan(0);
+}
+
+void CMainFrame::OnNextTab(bool forward)
+{
+    const int i = FocusedTab();
+    if (i < 0)
+        return;
+    const int n = TabCount();
+    const int target = forward ? (i == n - 1 ? 0 : i + 1) : (i == 0 ? n - 1 : i - 1);
+    ActivateTab(target);
+    if (CZelvoView* view = TabView(target))
+        m_wndAddressBar->setEditText(view->GetLocationURL());
+}
+
+void CMainFrame::OnTabLock()
+{
+    const int i = FocusedTab();
+    if (i < 0)
+        return;
+    const bool locked = !IsTabLocked(i);
+    m_wndTabBar->setTabData(i, locked);
+    m_wndTabBar->setTabTextColor(i, locked ? QColor(200, 0, 0) : QColor());
+}
+
+void CMainFrame::OnCloseTab()
+{
+    const int i = FocusedTab();
+    const int n = TabCount();
+    auto* active = qobject_cast<CChildFrame*>(m_wndMDIClient->activeSubWindow());
+    if (i < 0 || !active || IsTabLocked(i))
+        return;
+    CZelvoView* view = ActiveZelvoView();
+    const QString url = view ? view->GetLocationURL() : QString();
+    ProfileStore::WriteText("DeleteTab", "0", url, TablistPath());
+    if (view)
+        m_closedTabs.AddClosedTab(view->GetLocationName(), url);
+    if (n > 1) {
+        RemoveTab(active);
+        if (view)
+            view->CloseDocument();
+        active->DestroyFrame();
+        const int next = i >= n - 1 ? i - 1 : i;
+        ActivateTab(next);
+        if (CZelvoView* now = TabView(next)) {
+            m_wndAddressBar->setEditText(now->GetLocationURL());
+            setWindowTitle(now->GetLocationName());
+            now->put_RegisterAsBrowser(true);
+        }
+    } else {
+        // The last tab is never closed; it is emptied instead.
+        if (view)
+            view->Navigate2(QStringLiteral("about:blank"));
+        active->setWindowTitle(QStringLiteral("about:blank"));
+    }
+    SaveTabTitles(1);
+}
+
+void CMainFrame::OnDuplicateTab()
+{
+    if (TabCount() >= TabLimit() - 1)
+        return;
+    if (CZelvoView* view = ActiveZelvoView())
+        OpenUrlInNewTab(view->GetLocationURL());
+}
+
+void CMainFrame::OnTitleWatchTick()
+{
+    const QString path = SettingsPath(QStringLiteral("StopTitle.ini"));
+    const int count = GetPrivateProfileIntA("StopTitle", "count", 0, path);
+    QList<QByteArray> titles;
+    for (int k = 0; k <= count && k < 100000; ++k) {
+        const QByteArray value =
+            ProfileStore::GetString("StopTitle", QByteArray::number(k).constData(), "", 520, path);
+        if (!value.isEmpty())
+            titles.append(value);
+    }
+    if (titles.isEmpty())
+        return;
+    for (int i = 0; i < m_tabFrames.size(); ++i) {
+        CZelvoView* view = TabView(i);
+        if (!view || view->GetBusy())
+            continue;
+        if (titles.contains(Cp932::FromUnicode(view->GetLocationName()))) {
+            ActivateTab(i);
+            SendCommand(ToInt(CommandId::TabClose));
+            return;
+        }
+    }
+}
+
+void CMainFrame::OnConnect()
+{
+    if (CZelvoView* view = ActiveZelvoView())
+        view->Navigate2(m_wndAddressBar->currentText());
+}
+
+void CMainFrame::OnAddressEnter()
+{
+    const QString text = m_wndAddressBar->lineEdit()->text();
+    if (!text.isEmpty())
+        OpenUrlInNewTab(text);
+}
+
+void CMainFrame::OnCopyData(const QByteArray& received)
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+    CZelvoView* view = ActiveZelvoView();
+    if (!view)
+        return;
+    const QByteArray text = CommandLine::HandOverText(received);
+    OpenUrlInNewTab(text.isEmpty() ? view->GetLocationURL() : Cp932::ToUnicode(text));
+}
+
+void CMainFrame::BindTabCommands()
+{
+    auto bind = [this](CommandId id, CommandMap::Run run, CommandMap::Update update = {}) {
+        m_commands.Bind(ToInt(id), std::move(run), std::move(update));
+    };
+    auto needsTabs = [this](CmdUI& ui) { ui.enabled = TabCount() > 0; };
+    bind(CommandId::FileNewUnlimited, [this] { OnFileNew(); });
+    bind(CommandId::FileNew, [this] { OnDuplicateTab(); });
+    bind(CommandId::TabClose, [this] { OnCloseTab(); }, needsTabs);
+    bind(CommandId::FileClose, [this] { OnCloseTab(); }, needsTabs);
+    bind(CommandId::NextTab, [this] { OnNextTab(true); });
+    bind(CommandId::PreviousTab, [this] { OnNextTab(false); });
+    bind(CommandId::TabMoveRight, [this] { OnNextTab(true); },
+         [this](CmdUI& ui) { ui.enabled = TabCount() >= 2 && FocusedTab() < TabCount() - 1; });
+    bind(CommandId::TabMoveLeft, [this] { OnNextTab(false); },
+         [this](CmdUI& ui) { ui.enabled = FocusedTab() > 0; });
+    bind(CommandId::TabLock, [this] { OnTabLock(); },
+         [this](CmdUI& ui) {
+             ui.enabled = TabCount() > 0;
+             ui.check = IsTabLocked(FocusedTab()) ? 1 : 0;
+         });
+    bind(CommandId::RefreshTabLabels, [this] { RefreshTabLabels(); });
+    bind(CommandId::HideChildTabs, [] { ToggleFlag("ChileTab", "setting", SecurityPath()); },
+         [](CmdUI& ui) { ui.check = FlagChecked("ChileTab", "setting", SecurityPath()) ? 1 : 0; });
+    bind(CommandId::Connect, [this] { OnConnect(); }, needsTabs);
+    bind(CommandId::Ok, [this] { OnAddressEnter(); });
+    bind(CommandId::AuthorHomePage, [this] {
+        const QString url = ProfileStore::GetText("Home", "url", QString(), 780, TablistPath());
+        if (CZelvoView* view = ActiveZelvoView(); view && !url.isEmpty())
+            view->Navigate2(url);
+    });
+    bind(CommandId::HelpIndex, [this] {
+        OpenUrlInNewTab(QUrl::fromLocalFile(SettingsPath(QStringLiteral("help/index.html")))
+                            .toString());
+    }, needsTabs);
+    connect(m_titleTimer, &QTimer::timeout, this, &CMainFrame::OnTitleWatchTick);
+    connect(m_wndTabBar, &QTabBar::tabBarClicked, this, &CMainFrame::OnTabClicked);
+}
+
+void CMainFrame::BindBrowserCommands()
+{
+    // Carried out directly on the active tab's browser, after the routing check.
+    auto onView = [this](CommandId id, std::function<void(CZelvoView*)> run,
+                         CommandMap::Update update = {}) {
+        m_commands.Bind(
+            ToInt(id),
+            [this, run] {
+                if (CZelvoView* view = ActiveZelvoView())
+                    run(view);
+            },
+            update ? update : [this](CmdUI& ui) { ui.enabled = ActiveZelvoView() != nullptr; });
+    };
+    auto focusedFrame = [this]() -> CChildFrame* {
+        const int i = FocusedTab();
+        return i >= 0 && i < m_tabFrames.size() ? m_tabFrames[i] : nullptr;
+    };
+    onView(CommandId::GoForward, [](CZelvoView* v) { v->GoForward(); }, [focusedFrame](CmdUI& ui) {
+        ui.enabled = focusedFrame() && focusedFrame()->canGoForward;
+    });
+    onView(CommandId::GoBack, [](CZelvoView* v) { v->GoBack(); }, [focusedFrame](CmdUI& ui) {
+        ui.enabled = focusedFrame() && focusedFrame()->canGoBack;
+    });
+    onView(CommandId::GoHome, [](CZelvoView* v) { v->GoHome(); });
+    onView(CommandId::Refresh, [](CZelvoView* v) { v->Refresh(); });
+    onView(CommandId::RefreshCompletely, [](CZelvoView* v) { v->Refresh2(REFRESH_COMPLETELY); });
+    onView(CommandId::Stop, [this](CZelvoView* v) {
+        v->Stop();
+        RefreshTabLabels();
+        const QString name = v->GetLocationName();
+        setWindowTitle(name);
+        if (v->GetParentFrame())
+            v->GetParentFrame()->setWindowTitle(name);
+        AddAddressHistory(v->GetLocationURL());
+    });
+    const std::pair<CommandId, int> exec[] = {
+        {CommandId::PrintPreview, OLECMDID_PRINTPREVIEW}, {CommandId::PageSetup, OLECMDID_PAGESETUP},
+        {CommandId::PageProperties, OLECMDID_PROPERTIES}, {CommandId::SelectAll, OLECMDID_SELECTALL},
+        {CommandId::EditUndo, OLECMDID_UNDO},             {CommandId::EditRedo, OLECMDID_REDO},
+        {CommandId::EditCut, OLECMDID_CUT},               {CommandId::EditCopy, OLECMDID_COPY},
+        {CommandId::EditPaste, OLECMDID_PASTE}};
+    for (const auto& [id, cmd] : exec) {
+        const int ole = cmd;
+        const bool quiet = ole >= OLECMDID_CUT && ole != OLECMDID_UNDO && ole != OLECMDID_REDO;
+        onView(id, [ole, quiet](CZelvoView* v) {
+            v->ExecWB(ole, quiet ? OLECMDEXECOPT_DONTPROMPTUSER : OLECMDEXECOPT_DODEFAULT);
+        });
+    }
+    onView(CommandId::RefreshAll, [this](CZelvoView*) {
+        const int focused = FocusedTab();
+        for (int i = 0; i < m_tabFrames.size(); ++i)
+            if (CZelvoView* view = TabView(i))
+                view->Refresh();
+        ActivateTab(focused);
+    });
+}
+
+void CMainFrame::BindViewCommands()
+{
+    // The view's own commands reach the active tab's view; without one they are disabled.
+    static const int kViewCommands[] = {32769, 32770, 32771, 32772, 32773, 32925, 32963,
+                                        32980, 32997, 33039, 57604, 57607, 32956, 32801,
+                                        32810};
+    for (int id : kViewCommands) {
+        m_commands.Bind(
+            id,
+            [this, id] {
+                if (CZelvoView* view = ActiveZelvoView())
+                    view->OnCommand(id);
+            },
+            [this, id](CmdUI& ui) {
+                CZelvoView* view = ActiveZelvoView();
+                if (!view) {
+                    ui.enabled = false;
+                    return;
+                }
+                ui = view->OnUpdateCommand(id);
+            });
+    }
+}

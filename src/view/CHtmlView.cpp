@@ -1,0 +1,719 @@
+#include "view/CHtmlView.h"
+
+#include "app/ProgramDir.h"
+#include "view/EnginePage.h"
+#include "view/EngineProfile.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+#include <QWebEngineFindTextResult>
+#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+const QString kPageShownText = QStringLiteral("ページが表示されました");
+
+constexpr std::array<qreal, HtmlView::kZoomLevels> kZoomFactors = {0.7, 0.85, 1.0, 1.2, 1.5};
+
+std::function<int(QDialog&)> g_dialogResponder;
+
+// One printer for all views, as the page setup is one for the program. It is
+// never deleted: the engine paints on it from a thread of its own, which may
+// outlive the view that printed.
+QPrinter& SharedPrinter()
+{
+    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+    return *printer;
+}
+bool g_printerBusy = false;
+
+int RunDialog(QDialog& dialog)
+{
+    return g_dialogResponder ? g_dialogResponder(dialog) : dialog.exec();
+}
+
+// The address as the engine writes it in place of a missing title: without
+// "http://" or "https://" and without a final slash.
+QString BareAddress(QString text)
+{
+    QString prefix;
+    if (text.startsWith(QLatin1String("view-source:"))) {
+        prefix = QStringLiteral("view-source:");
+        text.remove(0, prefix.size());
+    }
+    for (const QLatin1String scheme : {QLatin1String("http://"), QLatin1String("https://")}) {
+        if (text.startsWith(scheme)) {
+            text.remove(0, scheme.size());
+            break;
+        }
+    }
+    while (text.endsWith(QLatin1Char('/')))
+        text.chop(1);
+    return prefix + text;
+}
+
+} // namespace
+
+namespace HtmlView {
+
+qreal ZoomFactorForLevel(int level)
+{
+    if (level < 0 || level >= kZoomLevels)
+        return 0;
+    return kZoomFactors[level];
+}
+
+int ZoomLevelForFactor(qreal factor)
+{
+    int best = kDefaultZoomLevel;
+    for (int level = 0; level < kZoomLevels; ++level) {
+        if (std::abs(kZoomFactors[level] - factor) < std::abs(kZoomFactors[best] - factor))
+            best = level;
+    }
+    return best;
+}
+
+QUrl ViewSourceUrl(const QUrl& page)
+{
+    if (!page.isValid() || page.isEmpty() || page.scheme() == QLatin1String("about"))
+        return {};
+    if (page.scheme() == QLatin1String("view-source"))
+        return page;
+    return QUrl(QStringLiteral("view-source:") + page.toString(QUrl::FullyEncoded));
+}
+
+QString LocationName(const QString& title, const QUrl& url)
+{
+    const QString address = url.toString();
+    if (title.isEmpty() || BareAddress(title) == BareAddress(address))
+        return address;
+    if (url.isLocalFile() && title == url.fileName())
+        return address;
+    return title;
+}
+
+QUrl HomePageUrl()
+{
+    const QString home = qEnvironmentVariable("ZELVO_HOMEPAGE");
+    if (!home.isEmpty())
+        return UrlFromText(home);
+    return QUrl::fromLocalFile(ProgramDir::Path() + QStringLiteral("/home.html"));
+}
+
+QUrl UrlFromText(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    return QUrl::fromUserInput(trimmed);
+}
+
+QWebEngineDownloadRequest::SavePageFormat SaveFormatFor(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("mht") || suffix == QLatin1String("mhtml"))
+        return QWebEngineDownloadRequest::MimeHtmlSaveFormat;
+    return QWebEngineDownloadRequest::CompleteHtmlSaveFormat;
+}
+
+QString SaveFileName(const QString& locationName)
+{
+    QString name;
+    for (const QChar c : locationName) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            continue;
+        name += c;
+    }
+    name = name.trimmed();
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
+        name.prepend(QStringLiteral("page"));
+    return name + QStringLiteral(".html");
+}
+
+} // namespace HtmlView
+
+CHtmlView::CHtmlView(QWidget* parent) : QWidget(parent), m_webView(new QWebEngineView(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_webView);
+    setFocusProxy(m_webView);
+    // Made here so the engine view never makes a page of its own on another
+    // profile; the owner's answers to the ambient questions follow in Create.
+    m_page = new EnginePage(EngineProfile::Instance(), *this);
+    m_webView->setPage(m_page);
+    ConnectPage();
+}
+
+CHtmlView::~CHtmlView()
+{
+    DisconnectPage();
+    if (m_printJob == PrintJob::Printer)
+        g_printerBusy = false;
+    // The engine view must go before the page it shows.
+    delete m_webView;
+    delete m_page;
+}
+
+void CHtmlView::SetDialogResponder(std::function<int(QDialog&)> responder)
+{
+    g_dialogResponder = std::move(responder);
+}
+
+bool CHtmlView::Create()
+{
+    if (m_created)
+        return true;
+    m_created = true;
+    ApplyDownloadControl();
+    ApplyUserAgent();
+    return true;
+}
+
+void CHtmlView::EnsureCreated()
+{
+    if (!m_created)
+        Create();
+}
+
+void CHtmlView::ConnectPage()
+{
+    connect(m_page, &QWebEnginePage::loadingChanged, this, &CHtmlView::PageLoadingChanged);
+    connect(m_page, &QWebEnginePage::urlChanged, this, &CHtmlView::PageUrlChanged);
+    connect(m_page, &QWebEnginePage::loadProgress, this, &CHtmlView::PageLoadProgress);
+    connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString& title) {
+        if (!m_muted)
+            OnTitleChange(HtmlView::LocationName(title, m_page->url()));
+    });
+    connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString& url) {
+        if (!m_muted)
+            OnStatusTextChange(url);
+    });
+    for (const auto action : {QWebEnginePage::Back, QWebEnginePage::Forward})
+        connect(m_page->action(action), &QAction::changed, this, &CHtmlView::UpdateCommandStates);
+    connect(m_webView, &QWebEngineView::printFinished, this, [this] {
+        m_printJob = PrintJob::None;
+        g_printerBusy = false;
+    });
+    connect(m_page, &QWebEnginePage::pdfPrintingFinished, this,
+            [this] { m_printJob = PrintJob::None; });
+}
+
+void CHtmlView::DisconnectPage()
+{
+    // The page may still signal while it is destroyed, after the derived
+    // view that would receive the events is gone.
+    disconnect(m_page, nullptr, this, nullptr);
+    disconnect(m_page->action(QWebEnginePage::Back), nullptr, this, nullptr);
+    disconnect(m_page->action(QWebEnginePage::Forward), nullptr, this, nullptr);
+    disconnect(m_webView, nullptr, this, nullptr);
+}
+
+// Ambient properties
+
+void CHtmlView::OnAmbientPropertyChange(int dispid)
+{
+    EnsureCreated();
+    if (dispid == DISPID_AMBIENT_DLCONTROL || dispid == DISPID_UNKNOWN)
+        ApplyDownloadControl();
+    if (dispid == DISPID_AMBIENT_USERAGENT || dispid == DISPID_UNKNOWN)
+        ApplyUserAgent();
+}
+
+void CHtmlView::ApplyDownloadControl()
+{
+    QVariant value;
+    quint32 word = kDefaultDownloadControl;
+    if (OnAmbientProperty(DISPID_AMBIENT_DLCONTROL, value) && value.canConvert<uint>())
+        word = value.toUInt();
+    m_page->setDownloadControl(word);
+}
+
+void CHtmlView::ApplyUserAgent()
+{
+    QVariant value;
+    QString agent;
+    if (OnAmbientProperty(DISPID_AMBIENT_USERAGENT, value))
+        agent = value.toString();
+    // The agent belongs to the profile every view shares, as the setting it
+    // comes from is one for the whole program.
+    m_page->profile()->setHttpUserAgent(agent.isEmpty() ? EngineProfile::DefaultUserAgent()
+                                                        : agent);
+}
+
+// Operations
+
+void CHtmlView::Navigate2(const QString& url, int flags)
+{
+    EnsureCreated();
+    if (flags & navOpenInNewWindow) {
+        if (CHtmlView* view = RequestNewView())
+            view->Navigate2(url, flags & ~navOpenInNewWindow);
+        return;
+    }
+    const QUrl target = HtmlView::UrlFromText(url);
+    if (target.isEmpty())
+        return;
+    m_muted = false;
+    // The engine does not ask before these two kinds, but the owner must be
+    // asked all the same.
+    const QString scheme = target.scheme();
+    if (scheme == QLatin1String("about") || scheme == QLatin1String("javascript")) {
+        bool cancel = false;
+        OnBeforeNavigate2(target.toString(), true, cancel);
+        if (cancel)
+            return;
+        if (scheme == QLatin1String("about"))
+            BeginMainFrameNavigation();
+    }
+    m_page->load(target);
+}
+
+void CHtmlView::GoBack()
+{
+    EnsureCreated();
+    m_muted = false;
+    // Not the Back action: the engine's own back skips pages that scripts
+    // opened without a click, and the travel log never did.
+    m_page->history()->back();
+}
+
+void CHtmlView::GoForward()
+{
+    EnsureCreated();
+    m_muted = false;
+    m_page->history()->forward();
+}
+
+void CHtmlView::GoHome()
+{
+    Navigate2(HtmlView::HomePageUrl().toString());
+}
+
+void CHtmlView::Refresh()
+{
+    Refresh2(REFRESH_NORMAL);
+}
+
+void CHtmlView::Refresh2(int level)
+{
+    EnsureCreated();
+    m_muted = false;
+    m_page->triggerAction(level == REFRESH_COMPLETELY ? QWebEnginePage::ReloadAndBypassCache
+                                                      : QWebEnginePage::Reload);
+}
+
+void CHtmlView::Stop()
+{
+    EnsureCreated();
+    m_page->triggerAction(QWebEnginePage::Stop);
+}
+
+QString CHtmlView::GetLocationURL() const
+{
+    return m_page->url().toString();
+}
+
+QString CHtmlView::GetLocationName() const
+{
+    return HtmlView::LocationName(m_page->title(), m_page->url());
+}
+
+void CHtmlView::SetSilent(bool silent)
+{
+    m_page->setSilent(silent);
+}
+
+bool CHtmlView::GetSilent() const
+{
+    return m_page->isSilent();
+}
+
+void CHtmlView::ViewSource()
+{
+    EnsureCreated();
+    const QUrl source = HtmlView::ViewSourceUrl(m_page->url());
+    if (source.isEmpty())
+        return;
+    if (CHtmlView* view = RequestNewView())
+        view->Navigate2(source.toString());
+    else
+        Navigate2(source.toString());
+}
+
+void CHtmlView::FindText(const QString& text, FindDirection direction,
+                         std::function<void(bool found)> done)
+{
+    EnsureCreated();
+    QWebEnginePage::FindFlags flags;
+    if (direction == FindDirection::Backward)
+        flags |= QWebEnginePage::FindBackward;
+    m_page->findText(text, flags, [done = std::move(done)](const QWebEngineFindTextResult& r) {
+        if (done)
+            done(r.numberOfMatches() > 0);
+    });
+}
+
+void CHtmlView::CloseDocument()
+{
+    EnsureCreated();
+    m_muted = true;
+    m_busy = false;
+    m_awaitingStart = false;
+    m_deferredCommit.clear();
+    m_refused.clear();
+    m_page->triggerAction(QWebEnginePage::Stop);
+    m_page->setUrl(QUrl(QStringLiteral("about:blank")));
+}
+
+EnginePage* CHtmlView::GetPage()
+{
+    EnsureCreated();
+    return m_page;
+}
+
+CHtmlView* CHtmlView::RequestNewView()
+{
+    CHtmlView* view = nullptr;
+    bool cancel = false;
+    OnNewWindow2(view, cancel);
+    if (cancel || !view || view == this)
+        return nullptr;
+    view->EnsureCreated();
+    view->m_muted = false;
+    return view;
+}
+
+// Engine questions
+
+bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationType type,
+                                   bool isMainFrame)
+{
+    if (m_muted)
+        return false;
+    EnsureCreated();
+    bool cancel = false;
+    OnBeforeNavigate2(url.toString(), isMainFrame, cancel);
+    if (!isMainFrame)
+        return !cancel;
+    if (cancel) {
+        // The engine still reports the refused load as started and stopped.
+        m_refused.insert(url);
+        return false;
+    }
+    m_refused.remove(url);
+    // A redirect after the page was shown comes from the page, and brings a
+    // new page; one before it is the server's and belongs to this load.
+    if (type != QWebEnginePage::NavigationTypeRedirect || m_committed)
+        BeginMainFrameNavigation();
+    return true;
+}
+
+QWebEnginePage* CHtmlView::PageCreateWindow()
+{
+    if (m_muted)
+        return nullptr;
+    CHtmlView* view = RequestNewView();
+    return view ? view->m_page : nullptr;
+}
+
+void CHtmlView::BeginMainFrameNavigation()
+{
+    m_committed = false;
+    m_deferredCommit.clear();
+    if (!m_busy)
+        m_awaitingStart = true;
+    // Every new page asks for the word again, so a change reaches all views
+    // with their next page at the latest.
+    ApplyDownloadControl();
+}
+
+// Engine events
+
+void CHtmlView::PageLoadingChanged(const QWebEngineLoadingInfo& info)
+{
+    if (m_muted)
+        return;
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+        if (!m_refused.contains(info.url()))
+            StartBusy();
+        return;
+    }
+    FinishLoad(info);
+}
+
+void CHtmlView::StartBusy()
+{
+    m_awaitingStart = false;
+    if (!m_busy) {
+        m_busy = true;
+        OnDownloadBegin();
+    }
+    if (!m_deferredCommit.isEmpty())
+        RaiseNavigateComplete(std::exchange(m_deferredCommit, QUrl()));
+}
+
+void CHtmlView::FinishLoad(const QWebEngineLoadingInfo& info)
+{
+    auto status = info.status();
+    if (m_refused.remove(info.url())) {
+        if (!m_busy || m_page->isLoading())
+            return;
+        // The page stopped loading with the refusal, and the engine reports
+        // the end of its load under the refused address: a page already
+        // shown is complete, one not yet shown was dropped.
+        status = m_committed ? QWebEngineLoadingInfo::LoadSucceededStatus
+                             : QWebEngineLoadingInfo::LoadStoppedStatus;
+    } else if (!m_busy) {
+        return;
+    }
+    m_busy = false;
+    m_awaitingStart = false;
+    m_deferredCommit.clear();
+
+    const bool failed = status == QWebEngineLoadingInfo::LoadFailedStatus;
+    // A failed load may still show a page: the engine's error page or the
+    // server's own answer to an HTTP error.
+    const bool hasDocument =
+        status == QWebEngineLoadingInfo::LoadSucceededStatus ||
+        (failed && (info.isErrorPage() ||
+                    info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain));
+    if (failed)
+        OnNavigateError(info.url().toString(), info.errorCode());
+    if (hasDocument) {
+        const QUrl shown = m_page->url();
+        if (!m_committed)
+            RaiseNavigateComplete(shown);
+        OnDocumentComplete(shown.toString());
+    }
+    if (status == QWebEngineLoadingInfo::LoadSucceededStatus)
+        OnStatusTextChange(kPageShownText);
+    UpdateCommandStates();
+    OnDownloadComplete();
+}
+
+void CHtmlView::PageUrlChanged(const QUrl& url)
+{
+    if (m_muted || url.isEmpty())
+        return;
+    if (m_awaitingStart) {
+        m_deferredCommit = url;
+        return;
+    }
+    RaiseNavigateComplete(url);
+}
+
+void CHtmlView::PageLoadProgress(int progress)
+{
+    if (!m_muted && m_busy)
+        OnProgressChange(progress, 100);
+}
+
+void CHtmlView::RaiseNavigateComplete(const QUrl& url)
+{
+    m_committed = true;
+    OnNavigateComplete2(url.toString());
+    UpdateCommandStates();
+}
+
+void CHtmlView::UpdateCommandStates()
+{
+    if (m_muted)
+        return;
+    const bool forward = m_page->history()->canGoForward();
+    const bool back = m_page->history()->canGoBack();
+    if (forward != m_canGoForward) {
+        m_canGoForward = forward;
+        OnCommandStateChange(CSC_NAVIGATEFORWARD, forward);
+    }
+    if (back != m_canGoBack) {
+        m_canGoBack = back;
+        OnCommandStateChange(CSC_NAVIGATEBACK, back);
+    }
+}
+
+// Commands
+
+bool CHtmlView::ExecWB(int cmd, int opt, const QVariant& in, QVariant* out)
+{
+    EnsureCreated();
+    switch (cmd) {
+    case OLECMDID_ZOOM:
+        return ExecZoom(in, out);
+    case OLECMDID_SAVEAS:
+        return SaveAs(opt, in);
+    case OLECMDID_PRINT:
+        return Print(opt, in);
+    case OLECMDID_PRINTPREVIEW:
+        return PrintPreview();
+    case OLECMDID_PAGESETUP:
+        return PageSetup();
+    case OLECMDID_PROPERTIES:
+        return ShowProperties();
+    case OLECMDID_CUT:
+        m_page->triggerAction(QWebEnginePage::Cut);
+        return true;
+    case OLECMDID_COPY:
+        m_page->triggerAction(QWebEnginePage::Copy);
+        return true;
+    case OLECMDID_PASTE:
+        m_page->triggerAction(QWebEnginePage::Paste);
+        return true;
+    case OLECMDID_UNDO:
+        m_page->triggerAction(QWebEnginePage::Undo);
+        return true;
+    case OLECMDID_REDO:
+        m_page->triggerAction(QWebEnginePage::Redo);
+        return true;
+    case OLECMDID_SELECTALL:
+        m_page->triggerAction(QWebEnginePage::SelectAll);
+        return true;
+    default:
+        return false;
+    }
+}
+
+int CHtmlView::GetZoomLevel() const
+{
+    return HtmlView::ZoomLevelForFactor(m_page->zoomFactor());
+}
+
+bool CHtmlView::ExecZoom(const QVariant& in, QVariant* out)
+{
+    if (in.isValid()) {
+        bool ok = false;
+        const qreal factor = HtmlView::ZoomFactorForLevel(in.toInt(&ok));
+        if (!ok || factor <= 0)
+            return false;
+        m_page->setZoomFactor(factor);
+    }
+    if (out)
+        *out = GetZoomLevel();
+    return true;
+}
+
+bool CHtmlView::SaveAs(int opt, const QVariant& in)
+{
+    if (m_page->url().isEmpty())
+        return false;
+    QString path = in.toString();
+    if (opt != OLECMDEXECOPT_DONTPROMPTUSER || path.isEmpty()) {
+        QFileDialog dialog(this);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({QStringLiteral("Web ページ (*.html *.htm)"),
+                               QStringLiteral("Web アーカイブ (*.mht *.mhtml)")});
+        dialog.setDefaultSuffix(QStringLiteral("html"));
+        dialog.selectFile(HtmlView::SaveFileName(GetLocationName()));
+        if (RunDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        path = dialog.selectedFiles().constFirst();
+    }
+    m_page->save(path, HtmlView::SaveFormatFor(path));
+    return true;
+}
+
+bool CHtmlView::Print(int opt, const QVariant& in)
+{
+    if (m_printJob != PrintJob::None)
+        return false;
+    const QString file = in.toString();
+    if (opt == OLECMDEXECOPT_DONTPROMPTUSER && !file.isEmpty()) {
+        m_printJob = PrintJob::File;
+        m_page->printToPdf(file, SharedPrinter().pageLayout());
+        return true;
+    }
+    if (g_printerBusy)
+        return false;
+    if (opt != OLECMDEXECOPT_DONTPROMPTUSER) {
+        QPrintDialog dialog(&SharedPrinter(), this);
+        if (RunDialog(dialog) != QDialog::Accepted)
+            return false;
+    }
+    m_printJob = PrintJob::Printer;
+    g_printerBusy = true;
+    m_webView->print(&SharedPrinter());
+    return true;
+}
+
+bool CHtmlView::PrintPreview()
+{
+    if (m_printJob != PrintJob::None || g_printerBusy)
+        return false;
+    QPrintPreviewDialog preview(&SharedPrinter(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        // The preview wants its pages drawn before this returns.
+        QEventLoop loop;
+        connect(m_webView, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);
+        m_printJob = PrintJob::Printer;
+        g_printerBusy = true;
+        m_webView->print(printer);
+        loop.exec();
+    });
+    RunDialog(preview);
+    return true;
+}
+
+bool CHtmlView::PageSetup()
+{
+    if (g_printerBusy)
+        return false;
+    QPageSetupDialog dialog(&SharedPrinter(), this);
+    return RunDialog(dialog) == QDialog::Accepted;
+}
+
+bool CHtmlView::ShowProperties()
+{
+    const QUrl url = m_page->url();
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("プロパティ"));
+    auto* form = new QFormLayout(&dialog);
+    auto* name = new QLabel(GetLocationName());
+    name->setWordWrap(true);
+    form->addRow(name);
+    form->addRow(QStringLiteral("プロトコル:"), new QLabel(url.scheme()));
+    auto* address = new QLabel(url.toString());
+    address->setWordWrap(true);
+    address->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(QStringLiteral("アドレス (URL):"), address);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    form->addRow(buttons);
+    RunDialog(dialog);
+    return true;
+}
+
+// Events: by default the view does nothing with them.
+
+void CHtmlView::OnBeforeNavigate2(const QString&, bool, bool&) {}
+void CHtmlView::OnNewWindow2(CHtmlView*&, bool&) {}
+void CHtmlView::OnNavigateComplete2(const QString&) {}
+void CHtmlView::OnDocumentComplete(const QString&) {}
+void CHtmlView::OnNavigateError(const QString&, int) {}
+void CHtmlView::OnTitleChange(const QString&) {}
+void CHtmlView::OnProgressChange(int, int) {}
+void CHtmlView::OnStatusTextChange(const QString&) {}
+void CHtmlView::OnCommandStateChange(int, bool) {}
+void CHtmlView::OnDownloadBegin() {}
+void CHtmlView::OnDownloadComplete() {}
+
+bool CHtmlView::OnAmbientProperty(int, QVariant&)
+{
+    return false;
+}

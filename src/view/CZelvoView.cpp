@@ -1,0 +1,336 @@
+#include "view/CZelvoView.h"
+
+#include "app/CommandLine.h"
+#include "app/Cp932.h"
+#include "app/FlagToggle.h"
+#include "app/ProfileStore.h"
+#include "app/ProgramDir.h"
+#include "frame/CChildFrame.h"
+#include "frame/TabLabels.h"
+#include "platform/MessageBox.h"
+#include "res/CommandId.h"
+#include "security/SecurityFlags.h"
+#include "view/IViewHost.h"
+#include "view/ViewSwitches.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QUrl>
+
+namespace {
+
+constexpr int kTextSizeFirst = 32769;
+constexpr int kTextSizeLast = 32773;
+constexpr int kEncodingFirst = 37201;
+constexpr int kEncodingLast = 37261;
+
+QString SecurityPath()
+{
+    return SettingsPath(QStringLiteral("Security.ini"));
+}
+
+bool IsStatusWorthShowing(const QString& text)
+{
+    return text.isEmpty() || text.contains(QLatin1String("http://")) ||
+           text.contains(QLatin1String("https://")) || text.contains(QLatin1String("ftp://")) ||
+           text.contains(QStringLiteral("ページが表示されました"));
+}
+
+} // namespace
+
+CZelvoView::CZelvoView(IViewHost* host, CZelvoDoc* document, QWidget* parent)
+    : CHtmlView(parent), m_host(host), m_document(document)
+{
+    auto run = [this](CommandId id, std::function<void()> fn, CommandMap::Update update = {}) {
+        m_commands.Bind(ToInt(id), std::move(fn), std::move(update));
+    };
+    m_commands.BindRange(
+        kTextSizeFirst, kTextSizeLast,
+        [this](int id) {
+            ExecWB(OLECMDID_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER, id - kTextSizeFirst);
+        },
+        [this](int id, CmdUI& ui) {
+            ui.radio = true;
+            ui.check = GetZoomLevel() == id - kTextSizeFirst ? 1 : 0;
+        });
+    run(CommandId::StatusUrlOnly,
+        [this] { m_host->Switches().statusUrlOnly = !m_host->Switches().statusUrlOnly; },
+        [this](CmdUI& ui) { ui.check = m_host->Switches().statusUrlOnly ? 1 : 0; });
+    run(
+        CommandId::NavigateLock,
+        [this] {
+            ViewSwitches& s = m_host->Switches();
+            s.navigateLock = !s.navigateLock;
+            s.lockedUrl = s.navigateLock ? GetLocationURL() : QString();
+        },
+        [this](CmdUI& ui) { ui.check = m_host->Switches().navigateLock ? 1 : 0; });
+    run(
+        CommandId::AlwaysMosaicFilter,
+        [this] {
+            ViewSwitches& s = m_host->Switches();
+            if (s.alwaysMosaic) {
+                s.alwaysMosaic = false;
+                Refresh();
+            } else {
+                s.alwaysMosaic = true;
+                m_host->SendCommand(ToInt(CommandId::MosaicFilter));
+            }
+        },
+        [this](CmdUI& ui) { ui.check = m_host->Switches().alwaysMosaic ? 1 : 0; });
+    run(
+        CommandId::FavoritesHtmlAtStart, [] { ToggleFlag("Home", "home", SecurityPath()); },
+        [](CmdUI& ui) {
+            ui.check = FlagChecked("Home", "home", SecurityPath(), CheckRule::NonZero) ? 1 : 0;
+        });
+    run(CommandId::FileOpen, [this] { OnFileOpen(); });
+    run(CommandId::FileSaveAs, [this] { ExecWB(OLECMDID_SAVEAS, OLECMDEXECOPT_DODEFAULT); });
+    run(CommandId::FilePrint, [this] { ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_PROMPTUSER); });
+    run(CommandId::PrintPage, [this] { ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_DODEFAULT); });
+    run(CommandId::ViewSource, [this] { ViewSource(); });
+    run(CommandId::Search, [this] { ShowFindBar(); });
+    // The encoding items are made at run time; the view owns their range.
+    m_commands.BindRange(kEncodingFirst, kEncodingLast, [](int) {});
+}
+
+CZelvoView::~CZelvoView() = default;
+
+bool CZelvoView::Create()
+{
+    ViewSwitches& s = m_host->Switches();
+    if (s.recomputeDownloadControl) {
+        s.downloadControlFlags = SecurityFlags::LoadDownloadControl(s.downloadControlFlags);
+        s.recomputeDownloadControl = false;
+    }
+    const bool created = CHtmlView::Create();
+    BuildFindBar();
+    return created;
+}
+
+void CZelvoView::OnInitialUpdate(CChildFrame* frame, bool opensOwnPage)
+{
+    m_frame = frame;
+    if (!IsCreated())
+        Create();
+    ViewSwitches& s = m_host->Switches();
+    if (s.applyStartupProxy) {
+        static const int kConnect[] = {ToInt(CommandId::ProxyDirect), ToInt(CommandId::Proxy1),
+                                       ToInt(CommandId::Proxy2), ToInt(CommandId::Proxy3)};
+        const int mode =
+            GetPrivateProfileIntA("proxy_command", "setting", 0, SettingsPath("proxy.ini"));
+        s.applyStartupProxy = false;
+        if (mode >= 0 && mode <= 3)
+            m_host->SendCommand(kConnect[mode]);
+    }
+    frame->SetView(this);
+    m_host->AddTab(frame);
+    // A pop-up's own page replaces the first page; loading one first would race it.
+    if (!opensOwnPage)
+        OpenFirstPage();
+}
+
+void CZelvoView::OpenFirstPage()
+{
+    if (GetPrivateProfileIntA("Home", "home", 0, SecurityPath()) == 0) {
+        m_host->SendCommand(ToInt(CommandId::GoHome));
+    } else if (m_host->TabCount() < 2) {
+        const QString fav = SettingsPath(QStringLiteral("fav.html"));
+        if (QFileInfo::exists(fav))
+            Navigate2(fav);
+        else
+            m_host->SendCommand(ToInt(CommandId::GoHome));
+    }
+    const QByteArray address = CommandLine::StartupAddress(m_host->StartupCommandLine());
+    if (!address.isEmpty())
+        Navigate2(Cp932::ToUnicode(address));
+}
+
+bool CZelvoView::HandlesCommand(int id) const
+{
+    return m_commands.Has(id);
+}
+
+void CZelvoView::OnCommand(int id)
+{
+    m_commands.Execute(id);
+}
+
+CmdUI CZelvoView::OnUpdateCommand(int id) const
+{
+    return m_commands.State(id);
+}
+
+void CZelvoView::OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& cancel)
+{
+    CHtmlView::OnBeforeNavigate2(url, isMainFrame, cancel);
+    // The navigate lock holds every view on one address.
+    const ViewSwitches& s = m_host->Switches();
+    if (!cancel && s.navigateLock && !s.lockedUrl.isEmpty() && url != s.lockedUrl) {
+        cancel = true;
+        const QString locked = s.lockedUrl;
+        QMetaObject::invokeMethod(this, [this, locked] { Navigate2(locked); },
+                                  Qt::QueuedConnection);
+    }
+}
+
+void CZelvoView::OnNewWindow2(CHtmlView*& newView, bool& cancel)
+{
+    newView = nullptr;
+    if (GetPrivateProfileIntA("ChileTab", "setting", 0, SecurityPath()) != 0) {
+        cancel = true;
+        return;
+    }
+    const int limit = GetPrivateProfileIntA("Tablist", "tabcount", 20, SettingsPath("Tablist.ini"));
+    if (m_host->TabCount() >= limit - 1) {
+        cancel = true;
+        return;
+    }
+    CZelvoView* view = m_host->CreateNewTab(m_document, true);
+    if (!view) {
+        cancel = true;
+        return;
+    }
+    view->put_RegisterAsBrowser(true);
+    newView = view->GetApplication();
+    cancel = false;
+}
+
+void CZelvoView::OnNavigateComplete2(const QString& url)
+{
+    m_host->SetFrameCaption(url);
+    m_host->AddAddressHistory(url);
+    CHtmlView::OnNavigateComplete2(url);
+}
+
+void CZelvoView::OnDocumentComplete(const QString& url)
+{
+    m_host->SetFrameCaption(url);
+    const QString title = TabLabels::DisplayTitle(GetLocationName());
+    m_host->SetFrameCaption(title);
+    if (m_frame)
+        m_frame->setWindowTitle(title);
+    if (m_host->Switches().alwaysMosaic) {
+        m_host->SendCommand(ToInt(CommandId::MosaicFilter));
+        ShowMessageBox(this, QStringLiteral("画像をモザイクにしました！"), QStringLiteral("Zelvo"),
+                       MbIcon::Information);
+    }
+    CHtmlView::OnDocumentComplete(url);
+}
+
+void CZelvoView::OnProgressChange(int progress, int progressMax)
+{
+    if (progress != -1 && progress >= 1 && progressMax > 0) {
+        const int percent = static_cast<int>(static_cast<qint64>(progress) * 100 / progressMax);
+        m_host->SetFrameCaption(GetLocationURL() + QStringLiteral(" - ") +
+                                QString::asprintf("Loading -- %d %%", percent));
+    }
+    CHtmlView::OnProgressChange(progress, progressMax);
+}
+
+void CZelvoView::OnStatusTextChange(const QString& text)
+{
+    if (!m_host->Switches().statusUrlOnly)
+        m_host->SetMessageText(text);
+    if (IsStatusWorthShowing(text))
+        m_host->SetMessageText(text);
+    CHtmlView::OnStatusTextChange(text);
+}
+
+void CZelvoView::OnCommandStateChange(int command, bool enable)
+{
+    if (m_frame && command == CSC_NAVIGATEFORWARD)
+        m_frame->canGoForward = enable ? 1 : 0;
+    if (m_frame && command == CSC_NAVIGATEBACK)
+        m_frame->canGoBack = enable ? 1 : 0;
+    CHtmlView::OnCommandStateChange(command, enable);
+}
+
+void CZelvoView::OnDownloadBegin()
+{
+    m_host->RefreshTabLabels();
+    CHtmlView::OnDownloadBegin();
+}
+
+void CZelvoView::OnDownloadComplete()
+{
+    m_host->RefreshTabLabels();
+    CHtmlView::OnDownloadComplete();
+}
+
+bool CZelvoView::OnAmbientProperty(int dispid, QVariant& value)
+{
+    if (dispid == DISPID_AMBIENT_DLCONTROL) {
+        value = static_cast<uint>(m_host->Switches().downloadControlFlags);
+        return true;
+    }
+    if (dispid == DISPID_AMBIENT_USERAGENT) {
+        const QString agent =
+            ProfileStore::GetText("Security", "user_agent", QString(), 520, SecurityPath());
+        if (!agent.isEmpty()) {
+            value = agent;
+            return true;
+        }
+    }
+    return CHtmlView::OnAmbientProperty(dispid, value);
+}
+
+void CZelvoView::OnFileOpen()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString(), QString(), QStringLiteral("全て (*.*);;html (*.html);;htm (*.htm)"),
+        nullptr, QFileDialog::ReadOnly);
+    if (path.isEmpty())
+        return;
+    Navigate2(QUrl::fromLocalFile(path).toString());
+}
+
+void CZelvoView::BuildFindBar()
+{
+    if (m_findBar || !layout())
+        return;
+    m_findBar = new QWidget(this);
+    m_findBar->setObjectName(QStringLiteral("findBar"));
+    auto* row = new QHBoxLayout(m_findBar);
+    row->setContentsMargins(4, 2, 4, 2);
+    m_findText = new QLineEdit(m_findBar);
+    m_findText->setPlaceholderText(QStringLiteral("ページ内を検索"));
+    auto* next = new QPushButton(QStringLiteral("次へ"), m_findBar);
+    auto* previous = new QPushButton(QStringLiteral("前へ"), m_findBar);
+    auto* close = new QPushButton(QStringLiteral("閉じる"), m_findBar);
+    row->addWidget(m_findText, 1);
+    row->addWidget(next);
+    row->addWidget(previous);
+    row->addWidget(close);
+    layout()->addWidget(m_findBar);
+    m_findBar->hide();
+    auto find = [this](FindDirection direction) {
+        FindText(m_findText->text(), direction, [this](bool found) {
+            m_findText->setStyleSheet(found || m_findText->text().isEmpty()
+                                          ? QString()
+                                          : QStringLiteral("background: #ffd0d0;"));
+        });
+    };
+    connect(m_findText, &QLineEdit::returnPressed, this, [find] { find(FindDirection::Forward); });
+    connect(next, &QPushButton::clicked, this, [find] { find(FindDirection::Forward); });
+    connect(previous, &QPushButton::clicked, this, [find] { find(FindDirection::Backward); });
+    connect(close, &QPushButton::clicked, this, [this] {
+        FindText(QString(), FindDirection::Forward);
+        m_findBar->hide();
+    });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_findBar);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, close, &QPushButton::click);
+}
+
+void CZelvoView::ShowFindBar()
+{
+    if (!m_findBar)
+        return;
+    m_findBar->show();
+    m_findText->setFocus();
+    m_findText->selectAll();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "frame/CommandMap.h"
+#include "view/CHtmlView.h"
+
+class CChildFrame;
+class CZelvoDoc;
+class IViewHost;
+class QLineEdit;
+class QWidget;
+
+// The browser view of one tab: turns the page's events into captions, labels,
+// histories and new tabs, and carries out the page commands.
+class CZelvoView : public CHtmlView {
+    Q_OBJECT
+
+public:
+    CZelvoView(IViewHost* host, CZelvoDoc* document, QWidget* parent = nullptr);
+    ~CZelvoView() override;
+
+    bool Create() override;
+    // First update: registers the tab and opens the first page.
+    void OnInitialUpdate(CChildFrame* frame, bool opensOwnPage = false);
+
+    CZelvoDoc* GetDocument() const { return m_document; }
+    CChildFrame* GetParentFrame() const { return m_frame; }
+
+    // The view's own commands and the page commands the frame hands on.
+    bool HandlesCommand(int id) const;
+    void OnCommand(int id);
+    CmdUI OnUpdateCommand(int id) const;
+
+    // Find in page: the bar under the page.
+    void ShowFindBar();
+    QWidget* FindBar() const { return m_findBar; }
+
+protected:
+    void OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& cancel) override;
+    void OnNewWindow2(CHtmlView*& newView, bool& cancel) override;
+    void OnNavigateComplete2(const QString& url) override;
+    void OnDocumentComplete(const QString& url) override;
+    void OnProgressChange(int progress, int progressMax) override;
+    void OnStatusTextChange(const QString& text) override;
+    void OnCommandStateChange(int command, bool enable) override;
+    void OnDownloadBegin() override;
+    void OnDownloadComplete() override;
+    bool OnAmbientProperty(int dispid, QVariant& value) override;
+
+private:
+    void BuildFindBar();
+    void OpenFirstPage();
+    void OnFileOpen();
+
+    IViewHost* m_host;
+    CZelvoDoc* m_document;
+    CChildFrame* m_frame = nullptr;
+    CommandMap m_commands;
+    QWidget* m_findBar = nullptr;
+    QLineEdit* m_findText = nullptr;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "view/DownloadControl.h"
+
+#include <QWebEnginePage>
+
+class CHtmlView;
+
+// The page of one CHtmlView: hands the engine's navigation and new-window
+// questions to its view, carries the view's download-control word and keeps
+// script dialogs quiet in silent mode.
+class EnginePage : public QWebEnginePage {
+    Q_OBJECT
+
+public:
+    EnginePage(QWebEngineProfile* profile, CHtmlView& view);
+    ~EnginePage() override;
+
+    void setSilent(bool silent) { m_silent = silent; }
+    bool isSilent() const { return m_silent; }
+
+    void setDownloadControl(quint32 word);
+    quint32 downloadControl() const { return m_downloadControl.word(); }
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    QWebEnginePage* createWindow(WebWindowType type) override;
+    void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
+    bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
+    bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
+                          const QString& defaultValue, QString* result) override;
+
+private:
+    CHtmlView& m_view;
+    DownloadControl m_downloadControl;
+    bool m_silent = false;
+};

@@ -1,0 +1,2 @@
+zelvo_add_test(tst_mainframe zelvo_frame)
+zelvo_add_test(tst_tabs zelvo_frame zelvo_browser)

@@ -1,0 +1,210 @@
+#include "app/ProfileStore.h"
+#include "app/ProgramDir.h"
+#include "frame/CMainFrame.h"
+
+#include "TempHome.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+// The main window with its bars, built in a fresh program directory.
+class TestMainFrame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void emptyDirectoryDefaults();
+    void statusBarHiddenAtStart();
+    void barTogglesWriteTheirKeys_data();
+    void barTogglesWriteTheirKeys();
+    void flipBars();
+    void autoRefreshKeepsLastChoice();
+    void titleWatchFollowsStopTitle();
+    void dropDownMenus_data();
+    void dropDownMenus();
+    void toolbarImagesFromFile();
+
+private:
+    std::unique_ptr<CMainFrame> Open(int xpStyle = 1);
+    std::unique_ptr<TempHome> m_home;
+};
+
+void TestMainFrame::init()
+{
+    m_home = std::make_unique<TempHome>();
+}
+
+void TestMainFrame::cleanup()
+{
+    m_home.reset();
+}
+
+std::unique_ptr<CMainFrame> TestMainFrame::Open(int xpStyle)
+{
+    auto frame = std::make_unique<CMainFrame>(xpStyle);
+    if (!frame->OnCreate())
+        return nullptr;
+    frame->resize(1024, 640);
+    frame->show();
+    return frame;
+}
+
+void TestMainFrame::emptyDirectoryDefaults()
+{
+    auto frame = Open();
+    QVERIFY(frame);
+    QVERIFY(frame->m_wndStatusBar->isVisible());
+    QVERIFY(frame->MainToolbar()->isVisible());
+    QCOMPARE(frame->MainToolbar()->actions().size(), 19);
+    QVERIFY(!frame->IsTitleWatchRunning());
+    QVERIFY(!frame->IsAutoRefreshRunning());
+    QVERIFY(frame->SkinBitmap().isNull());
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Zelvo"));
+    QCOMPARE(frame->Band(kBandTabs)->minimumHeight(), 28);
+    auto* bar = frame->MenuBand()->findChild<QMenuBar*>();
+    QVERIFY(bar);
+    QCOMPARE(bar->actions().size(), 9);
+    QCOMPARE(bar->actions().first()->text(), QStringLiteral("ファイル(&F)"));
+    QCOMPARE(bar->actions().last()->text(), QStringLiteral("ヘルプ(&H)"));
+    // Ten panes: the message area and nine child panes.
+    QCOMPARE(frame->m_wndStatusBar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)
+                 .size(),
+             9);
+    QVERIFY(frame->StatusPane(63008));
+    // Nothing was written by just starting.
+    QVERIFY(!m_home->exists("Tablist.ini"));
+}
+
+void TestMainFrame::statusBarHiddenAtStart()
+{
+    m_home->write("Tablist.ini", "[Window]\r\nstatusbar=1\r\n");
+    auto frame = Open();
+    QVERIFY(!frame->m_wndStatusBar->isVisible());
+    QCOMPARE(frame->CommandState(32811).check, 0);
+    frame->SendCommand(32811);
+    QVERIFY(frame->m_wndStatusBar->isVisible());
+    QCOMPARE(frame->CommandState(32811).check, 1);
+    QCOMPARE(m_home->read("Tablist.ini"), QByteArray("[Window]\r\nstatusbar=0\r\n"));
+}
+
+void TestMainFrame::barTogglesWriteTheirKeys_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QByteArray>("key");
+    QTest::newRow("address") << 32812 << QByteArray("addressbar");
+    QTest::newRow("search") << 32813 << QByteArray("searchbar");
+    QTest::newRow("tabs") << 32815 << QByteArray("tabbar");
+    QTest::newRow("status") << 32811 << QByteArray("statusbar");
+}
+
+void TestMainFrame::barTogglesWriteTheirKeys()
+{
+    QFETCH(int, id);
+    QFETCH(QByteArray, key);
+    auto frame = Open();
+    const QString path = SettingsPath("Tablist.ini");
+    frame->SendCommand(id);
+    QCOMPARE(ProfileStore::GetString("Window", key.constData(), "-", 10, path), QByteArray("1"));
+    QCOMPARE(frame->CommandState(id).check, 0);
+    frame->SendCommand(id);
+    QCOMPARE(ProfileStore::GetString("Window", key.constData(), "-", 10, path), QByteArray("0"));
+    QCOMPARE(frame->CommandState(id).check, 1);
+}
+
+void TestMainFrame::flipBars()
+{
+    auto frame = Open();
+    frame->SendCommand(32896);
+    QVERIFY(!frame->MainToolbar()->isVisible());
+    QVERIFY(!frame->m_wndStatusBar->isVisible());
+    QVERIFY(!frame->Band(kBandAddress)->isVisible());
+    QVERIFY(!frame->Band(kBandSearch)->isVisible());
+    QVERIFY(frame->Band(kBandTabs)->isVisible());
+    frame->SendCommand(32896);
+    QVERIFY(frame->MainToolbar()->isVisible());
+    QVERIFY(frame->m_wndStatusBar->isVisible());
+    QVERIFY(frame->Band(kBandAddress)->isVisible());
+    QVERIFY(frame->Band(kBandSearch)->isVisible());
+    // The toolbar's state is only written at exit.
+    QCOMPARE(ProfileStore::GetString("Window", "toolbar", "-", 10, SettingsPath("Tablist.ini")),
+             QByteArray("-"));
+}
+
+void TestMainFrame::autoRefreshKeepsLastChoice()
+{
+    auto frame = Open();
+    QCOMPARE(frame->CommandState(33046).check, 1);
+    frame->SendCommand(33042);
+    QVERIFY(frame->IsAutoRefreshRunning());
+    QCOMPARE(frame->AutoRefreshInterval(), 60000);
+    frame->SendCommand(33043);
+    QVERIFY(frame->IsAutoRefreshRunning());
+    QCOMPARE(frame->AutoRefreshInterval(), 300000);
+    QCOMPARE(frame->findChildren<QTimer*>(QStringLiteral("timer37018")).size(), 1);
+    for (int id : {33045, 33042, 33044, 33046})
+        QCOMPARE(frame->CommandState(id).check, 0);
+    QCOMPARE(frame->CommandState(33043).check, 1);
+    frame->SendCommand(33046);
+    QVERIFY(!frame->IsAutoRefreshRunning());
+    frame->SendCommand(33045);
+    QCOMPARE(frame->AutoRefreshInterval(), 30000);
+    frame->close();
+    QVERIFY(!frame->IsAutoRefreshRunning());
+}
+
+void TestMainFrame::titleWatchFollowsStopTitle()
+{
+    m_home->write("StopTitle.ini", "[Security]\r\ncheck=1\r\n");
+    auto frame = Open();
+    QVERIFY(frame->IsTitleWatchRunning());
+    frame->close();
+    QVERIFY(!frame->IsTitleWatchRunning());
+}
+
+void TestMainFrame::dropDownMenus_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("firstItem");
+    QTest::newRow("search 150") << 32810 << 32845;
+    QTest::newRow("back 157") << 32774 << 32948;
+    QTest::newRow("forward 158") << 32779 << 32949;
+    QTest::newRow("close 186") << 32814 << 32816;
+    QTest::newRow("translate 187") << 32978 << 32863;
+    QTest::newRow("refresh 188") << 32777 << 32943;
+    QTest::newRow("web search 144") << 32853 << 32853;
+}
+
+void TestMainFrame::dropDownMenus()
+{
+    QFETCH(int, button);
+    QFETCH(int, firstItem);
+    auto frame = Open();
+    QMenu* menu = frame->PopupFor(button);
+    QVERIFY(menu);
+    QVERIFY(!menu->actions().isEmpty());
+    QCOMPARE(menu->actions().first()->data().toInt(), firstItem);
+}
+
+void TestMainFrame::toolbarImagesFromFile()
+{
+    // A user's tool.bmp replaces the built-in pictures.
+    QImage strip(19 * 20, 20, QImage::Format_RGB32);
+    strip.fill(QColor(0, 128, 0));
+    QDir().mkpath(m_home->file("toolbar"));
+    QVERIFY(strip.save(m_home->file("toolbar/tool.bmp"), "BMP"));
+    auto frame = Open();
+    const QImage back = frame->MainToolbar()->actions().first()->icon().pixmap(20, 20).toImage();
+    QCOMPARE(back.pixelColor(10, 10), QColor(0, 128, 0));
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

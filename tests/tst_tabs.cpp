@@ -1,0 +1,480 @@
+#include "app/Cp932.h"
+#include "app/ProfileStore.h"
+#include "app/ProgramDir.h"
+#include "frame/CChildFrame.h"
+#include "frame/CMainFrame.h"
+#include "frame/TabLabels.h"
+#include "view/CZelvoView.h"
+#include "view/EngineProfile.h"
+
+#include "HttpServer.h"
+#include "TempHome.h"
+
+#include <QComboBox>
+#include <QMdiArea>
+#include <QTabBar>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray Page(const QByteArray& title, const QByteArray& body = QByteArray())
+{
+    return "<html><head><meta charset=\"utf-8\"><title>" + title + "</title></head><body>" +
+           body + "</body></html>";
+}
+
+// A host that records what a lone view asks of its frames.
+class FakeHost : public IViewHost {
+public:
+    void AddTab(CChildFrame*) override { ++tabs; }
+    void RefreshTabLabels() override {}
+    void AddAddressHistory(const QString&) override {}
+    int TabCount() const override { return tabs; }
+    void SetMessageText(const QString&) override {}
+    void SendCommand(int id) override { sent.append(id); }
+    void PostCommand(int id) override { sent.append(id); }
+    void SetFrameCaption(const QString& text) override { caption = text; }
+    CZelvoView* CreateNewTab(CZelvoDoc*, bool) override { return nullptr; }
+    ViewSwitches& Switches() override { return switches; }
+    QByteArray StartupCommandLine() const override { return QByteArray(); }
+
+    int tabs = 0;
+    QList<int> sent;
+    QString caption;
+    ViewSwitches switches;
+};
+
+class ProbeView : public CZelvoView {
+public:
+    using CZelvoView::CZelvoView;
+    using CZelvoView::OnProgressChange;
+};
+
+} // namespace
+
+class TestTabs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+    void labels_data();
+    void labels();
+    void firstTabOpensHomePage();
+    void tabLimit();
+    void childTabsSwitchRefusesNewTabs();
+    void closingMovesFocus();
+    void lockedTabSurvivesClose();
+    void lastTabIsNeverClosed();
+    void nextAndPreviousWrap();
+    void busyTabShowsBlanks();
+    void popupBecomesTab();
+    void handOverOpensTab_data();
+    void handOverOpensTab();
+    void startupCommandLine_data();
+    void startupCommandLine();
+    void progressCaption_data();
+    void progressCaption();
+    void startupConnectionSentOnce();
+    void favoritesPageAtStart_data();
+    void favoritesPageAtStart();
+    void backForwardFollowFocusedTab();
+    void screenshot();
+
+private:
+    CMainFrame* Open(const QByteArray& commandLine = QByteArray());
+    void WaitIdle();
+
+    std::unique_ptr<TempHome> m_home;
+    std::unique_ptr<HttpServer> m_server;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+void TestTabs::init()
+{
+    m_home = std::make_unique<TempHome>();
+    m_server = std::make_unique<HttpServer>();
+    m_server->route("/home", "text/html", Page("Home page"));
+    m_server->route("/a", "text/html", Page("Page A"));
+    m_server->route("/b", "text/html", Page("Page B"));
+    m_server->route("/popup", "text/html",
+                    Page("Opener", "<a id=l href=\"/b\" target=\"_blank\">b</a>"));
+    qputenv("ZELVO_HOMEPAGE", m_server->url("/home").toString().toUtf8());
+}
+
+void TestTabs::cleanup()
+{
+    m_frame.reset();
+    QTRY_VERIFY(true);
+    m_server.reset();
+    m_home.reset();
+    qunsetenv("ZELVO_HOMEPAGE");
+}
+
+void TestTabs::cleanupTestCase()
+{
+    EngineProfile::Shutdown();
+}
+
+CMainFrame* TestTabs::Open(const QByteArray& commandLine)
+{
+    m_frame = std::make_unique<CMainFrame>(1);
+    m_frame->SetStartupCommandLine(commandLine);
+    if (!m_frame->OnCreate())
+        return nullptr;
+    m_frame->resize(900, 600);
+    m_frame->show();
+    m_frame->OnFileNew();
+    return m_frame.get();
+}
+
+void TestTabs::WaitIdle()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [this] {
+            for (int i = 0; i < m_frame->TabCount(); ++i)
+                if (m_frame->TabView(i)->GetBusy() || m_frame->TabView(i)->GetLocationURL().isEmpty())
+                    return false;
+            return true;
+        }(),
+        15000);
+}
+
+void TestTabs::labels_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("5 bytes") << "abcde" << "abcde......";
+    QTest::newRow("6 bytes") << "abcdef" << "abcdef...";
+    QTest::newRow("20 bytes") << "abcdefghijklmnopqrst" << "abcdefghijklm...";
+    QTest::newRow("empty") << "" << "...";
+    QTest::newRow("3 bytes kana") << "ｱｲｳ" << "ｱｲｳ......";
+    // 13 bytes end inside the seventh double-byte character; the half is dropped.
+    QTest::newRow("japanese cut") << "日本語のタイトルです" << "日本語のタイ...";
+    QTest::newRow("question mark") << "?" << "about:blank...";
+}
+
+void TestTabs::labels()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, label);
+    QCOMPARE(TabLabels::LabelText(TabLabels::DisplayTitle(title)), label);
+    QCOMPARE(TabLabels::BusyLabel(), QByteArray(17, ' '));
+}
+
+void TestTabs::firstTabOpensHomePage()
+{
+    CMainFrame* frame = Open();
+    WaitIdle();
+    QCOMPARE(frame->TabCount(), 1);
+    QCOMPARE(frame->TabView(0)->GetLocationURL(), m_server->url("/home").toString());
+    QTRY_COMPARE(frame->m_wndTabBar->tabText(0), QStringLiteral("Home page..."));
+    QTRY_COMPARE(frame->windowTitle(), QStringLiteral("Home page"));
+    // Titles of the open tabs for the tab-list pane.
+    QCOMPARE(ProfileStore::GetText("Window_List", "0", QString(), 520,
+                                   SettingsPath("Window_List.ini")),
+             QStringLiteral("Home page"));
+    QCOMPARE(frame->m_wndAddressBar->itemText(0), m_server->url("/home").toString());
+}
+
+void TestTabs::tabLimit()
+{
+    // The limit counts tabcount - 1 for limited openings: 3 tabs with tabcount 4.
+    WritePrivateProfileStringA("Tablist", "tabcount", "4", SettingsPath("Tablist.ini"));
+    CMainFrame* frame = Open();
+    WaitIdle();
+    frame->SendCommand(32862);
+    QTRY_COMPARE(frame->TabCount(), 2);
+    frame->OpenUrlInNewTab(m_server->url("/a").toString());
+    QTRY_COMPARE(frame->TabCount(), 3);
+    WaitIdle();
+    frame->SendCommand(32862);
+    frame->OpenUrlInNewTab(m_server->url("/b").toString());
+    QTest::qWait(300);
+    QCOMPARE(frame->TabCount(), 3);
+    QCOMPARE(m_server->requestCount("/b"), 0);
+    frame->SendCommand(57600);
+    QTRY_COMPARE(frame->TabCount(), 4);
+}
+
+void TestTabs::childTabsSwitchRefusesNewTabs()
+{
+    CMainFrame* frame = Open();
+    WaitIdle();
+    frame->SendCommand(32864);
+    QCOMPARE(frame->CommandState(32864).check, 1);
+    frame->OpenUrlInNewTab(m_server->url("/a").toString());
+    frame->SendCommand(32862);
+    QTest::qWait(300);
+    QCOMPARE(frame->TabCount(), 1);
+    frame->SendCommand(32864);
+    QCOMPARE(ProfileStore::GetString("ChileTab", "setting", "", 10, SettingsPath("Security.ini")),
+             QByteArray("0"));
+    frame->OpenUrlInNewTab(m_server->url("/a").toString());
+    QTRY_COMPARE(frame->TabCount(), 2);
+}
+
+void TestTabs::closingMovesFocus()
+{
+    CMainFrame* frame = Open();
+    frame->OpenUrlInNewTab(m_server->url("/a").toString());
+    QTRY_COMPARE(frame->TabCount(), 2);
+    frame->OpenUrlInNewTab(m_server->url("/b").toString());
+    QTRY_COMPARE(frame->TabCount(), 3);
+    WaitIdle();
+    CChildFrame* second = frame->TabFrames()[1];
+    // Closing the last of three focuses the new last one.
+    QCOMPARE(frame->FocusedTab(), 2);
+    frame->SendCommand(32814);
+    QCOMPARE(frame->TabCount(), 2);
+    QCOMPARE(frame->FocusedTab(), 1);
+    QCOMPARE(frame->m_wndMDIClient->activeSubWindow(), second);
+    // Closing the first focuses the former second.
+    frame->SendCommand(37000);
+    QCOMPARE(frame->FocusedTab(), 0);
+    frame->SendCommand(32814);
+    QCOMPARE(frame->TabCount(), 1);
+    QCOMPARE(frame->TabFrames()[0], second);
+    QCOMPARE(frame->FocusedTab(), 0);
+    // The closed tabs went to the history, the last one to Tablist.ini.
+    QCOMPARE(frame->ClosedTabs().Count(), 2);
+    QCOMPARE(frame->ClosedTabs().Titles().last(), QStringLiteral("Home page"));
+    QCOMPARE(ProfileStore::GetText("DeleteTab", "0", QString(), 520, SettingsPath("Tablist.ini")),
+             m_server->url("/home").toString());
+}
+
+void TestTabs::lockedTabSurvivesClose()
+{
+    CMainFrame* frame = Open();
+    frame->OpenUrlInNewTab(m_server->url("/a").toString());
+    QTRY_COMPARE(frame->TabCount(), 2);
+    WaitIdle();
+    frame->SendCommand(32847);
+    QCOMPARE(frame->CommandState(32847).check, 1);
+    frame->SendCommand(32814);
+    QCOMPARE(frame->TabCount(), 2);
+    QCOMPARE(frame->ClosedTabs().Count(), 0);
+    frame->SendCommand(32847);
+    frame->SendCommand(32814);
+    QCOMPARE(frame->TabCount(), 1);
+}
+
+void TestTabs::lastTabIsNeverClosed()
+{
+    CMainFrame* frame = Open();
+    WaitIdle();
+    frame->SendCommand(32814);
+    QCOMPARE(frame->TabCount(), 1);
+    QTRY_COMPARE(frame->TabView(0)->GetLocationURL(), QStringLiteral("about:blank"));
+    QCOMPARE(frame->ClosedTabs().Count(), 1);
+    QTRY_COMPARE(frame->m_wndTabBar->tabText(0), QStringLiteral("about:blank..."));
+}
+
+void TestTabs::nextAndPreviousWrap()
+{
+    CMainFrame* frame = Open();
+    frame->OpenUrlInNewTab(m_server->url("/a").toString());
+    QTRY_COMPARE(frame->TabCount(), 2);
+    frame->OpenUrlInNewTab(m_server->url("/b").toString());
+    QTRY_COMPARE(frame->TabCount(), 3);
+    WaitIdle();
+    QCOMPARE(frame->FocusedTab(), 2);
+    QVERIFY(!frame->CommandState(32819).enabled);
+    QVERIFY(frame->CommandState(32820).enabled);
+    frame->SendCommand(37000);
+    QCOMPARE(frame->FocusedTab(), 0);
+    QCOMPARE(frame->ActiveZelvoView(), frame->TabView(0));
+    QCOMPARE(frame->m_wndAddressBar->currentText(), m_server->url("/home").toString());
+    QVERIFY(!frame->CommandState(32820).enabled);
+    frame->SendCommand(37001);
+    QCOMPARE(frame->FocusedTab(), 2);
+    frame->SendCommand(32820);
+    QCOMPARE(frame->FocusedTab(), 1);
+}
+
+void TestTabs::busyTabShowsBlanks()
+{
+    m_server->hold("/slow");
+    m_server->route("/slow", "text/html", Page("Slow"));
+    CMainFrame* frame = Open();
+    WaitIdle();
+    frame->TabView(0)->Navigate2(m_server->url("/slow").toString());
+    QTRY_VERIFY(frame->TabView(0)->GetBusy());
+    QTRY_COMPARE(frame->m_wndTabBar->tabText(0), QString(17, QLatin1Char(' ')));
+    m_server->release("/slow");
+    QTRY_COMPARE_WITH_TIMEOUT(frame->m_wndTabBar->tabText(0), QStringLiteral("Slow......"), 10000);
+}
+
+void TestTabs::popupBecomesTab()
+{
+    m_server->route("/opener", "text/html",
+                    Page("Opener", "<script>window.open('/b');</script>"));
+    CMainFrame* frame = Open();
+    WaitIdle();
+    frame->TabView(0)->Navigate2(m_server->url("/opener").toString());
+    QTRY_COMPARE(frame->TabCount(), 2);
+    WaitIdle();
+    QCOMPARE(frame->TabView(1)->GetLocationURL(), m_server->url("/b").toString());
+    // The pop-up's page is the only one it loaded.
+    QCOMPARE(m_server->requestCount("/home"), 1);
+}
+
+void TestTabs::handOverOpensTab_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("quoted") << QByteArray("\"%1\"") << "%1";
+    QTest::newRow("plain") << QByteArray("%1") << "%1";
+    QTest::newRow("empty reopens active page") << QByteArray() << "home";
+}
+
+void TestTabs::handOverOpensTab()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, expected);
+    CMainFrame* frame = Open();
+    WaitIdle();
+    const QString a = m_server->url("/a").toString();
+    frame->OnCopyData(text.replace("%1", a.toLatin1()));
+    QTRY_COMPARE(frame->TabCount(), 2);
+    WaitIdle();
+    expected = expected == "home" ? m_server->url("/home").toString() : expected.arg(a);
+    QCOMPARE(frame->TabView(1)->GetLocationURL(), expected);
+}
+
+void TestTabs::startupCommandLine_data()
+{
+    QTest::addColumn<QByteArray>("commandLine");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("quoted url") << QByteArray("\"URL\"") << "/a";
+    QTest::newRow("text before http") << QByteArray("-x URL") << "/a";
+}
+
+void TestTabs::startupCommandLine()
+{
+    QFETCH(QByteArray, commandLine);
+    QFETCH(QString, path);
+    commandLine.replace("URL", m_server->url("/a").toString().toLatin1());
+    CMainFrame* frame = Open(commandLine);
+    QTRY_COMPARE_WITH_TIMEOUT(frame->TabView(0)->GetLocationURL(),
+                              m_server->url(path.toLatin1()).toString(), 15000);
+}
+
+void TestTabs::progressCaption_data()
+{
+    QTest::addColumn<int>("progress");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("-1 unchanged") << -1 << 100 << "before";
+    QTest::newRow("0 unchanged") << 0 << 100 << "before";
+    QTest::newRow("max 0 unchanged") << 5 << 0 << "before";
+    QTest::newRow("half") << 50 << 100 << " - Loading -- 50 %";
+    QTest::newRow("done") << 100 << 100 << " - Loading -- 100 %";
+    QTest::newRow("big") << 2000000000 << 2000000000 << " - Loading -- 100 %";
+}
+
+void TestTabs::progressCaption()
+{
+    QFETCH(int, progress);
+    QFETCH(int, max);
+    QFETCH(QString, caption);
+    FakeHost host;
+    ProbeView view(&host, nullptr);
+    host.caption = "before";
+    view.OnProgressChange(progress, max);
+    QCOMPARE(host.caption, caption);
+}
+
+void TestTabs::startupConnectionSentOnce()
+{
+    WritePrivateProfileStringA("proxy_command", "setting", "2", SettingsPath("proxy.ini"));
+    FakeHost host;
+    CChildFrame first;
+    CChildFrame second;
+    ProbeView a(&host, nullptr);
+    ProbeView b(&host, nullptr);
+    a.OnInitialUpdate(&first, true);
+    b.OnInitialUpdate(&second, true);
+    QCOMPARE(host.sent, QList<int>{32882});
+    QCOMPARE(host.tabs, 2);
+    QCOMPARE(first.GetView(), &a);
+}
+
+void TestTabs::favoritesPageAtStart_data()
+{
+    QTest::addColumn<bool>("favExists");
+    QTest::addColumn<int>("tabsBefore");
+    QTest::addColumn<QList<int>>("sent");
+    QTest::addColumn<bool>("favOpened");
+    QTest::newRow("fav.html present") << true << 0 << QList<int>{} << true;
+    QTest::newRow("fav.html missing") << false << 0 << QList<int>{32776} << false;
+    QTest::newRow("two tabs open") << true << 2 << QList<int>{} << false;
+}
+
+void TestTabs::favoritesPageAtStart()
+{
+    QFETCH(bool, favExists);
+    QFETCH(int, tabsBefore);
+    QFETCH(QList<int>, sent);
+    QFETCH(bool, favOpened);
+    WritePrivateProfileStringA("Home", "home", "1", SettingsPath("Security.ini"));
+    WritePrivateProfileStringA("proxy_command", "setting", "4", SettingsPath("proxy.ini"));
+    if (favExists)
+        m_home->write("fav.html", Page("Favourites"));
+    FakeHost host;
+    host.tabs = tabsBefore - 1;
+    CChildFrame frame;
+    ProbeView view(&host, nullptr);
+    view.OnInitialUpdate(&frame);
+    QCOMPARE(host.sent, sent);
+    if (favOpened)
+        QTRY_VERIFY(view.GetLocationURL().endsWith("fav.html"));
+    else
+        QVERIFY(!view.GetLocationURL().endsWith("fav.html"));
+}
+
+void TestTabs::backForwardFollowFocusedTab()
+{
+    CMainFrame* frame = Open();
+    WaitIdle();
+    QVERIFY(!frame->CommandState(32774).enabled);
+    frame->TabView(0)->Navigate2(m_server->url("/a").toString());
+    QTRY_VERIFY(frame->CommandState(32774).enabled);
+    QVERIFY(!frame->CommandState(32779).enabled);
+    frame->SendCommand(32774);
+    QTRY_VERIFY(frame->CommandState(32779).enabled);
+    QTRY_COMPARE(frame->TabView(0)->GetLocationURL(), m_server->url("/home").toString());
+}
+
+void TestTabs::screenshot()
+{
+    // For the README: ZELVO_SCREENSHOT=path writes the window as a user sees it.
+    const QString target = qEnvironmentVariable("ZELVO_SCREENSHOT");
+    if (target.isEmpty())
+        QSKIP("ZELVO_SCREENSHOT not set");
+    qunsetenv("ZELVO_HOMEPAGE");
+    QVERIFY(ProgramDir::Prepare());
+    CMainFrame* frame = Open();
+    frame->resize(1024, 700);
+    WaitIdle();
+    frame->OpenUrlInNewTab(QUrl::fromLocalFile(SettingsPath("help/index.html")).toString());
+    QTRY_COMPARE(frame->TabCount(), 2);
+    WaitIdle();
+    frame->SendCommand(37000);
+    frame->SetMessageText(QStringLiteral("ページが表示されました"));
+    QTest::qWait(1500);
+    QVERIFY(frame->grab().save(target));
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestTabs test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_tabs.moc"
