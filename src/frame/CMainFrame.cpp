@@ -3,7 +3,9 @@
 #include "app/ProfileStore.h"
 #include "app/ProgramDir.h"
 #include "chrome/BuiltinImages.h"
+#include "chrome/CAboutDlg.h"
 #include "chrome/ToolbarImages.h"
+#include "view/CZelvoView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,7 +14,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFileDialog>
 #include <QMdiArea>
+#include <QUrl>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -121,6 +127,7 @@ bool CMainFrame::OnCreate()
             [this] { SendCommand(32834); });
 
     BindCommands();
+    CreateAccelerators();
     connect(this, &CMainFrame::commandRan, this, &CMainFrame::UpdateToolbarStates);
     UpdateToolbarStates();
     return true;
@@ -416,6 +423,47 @@ void CMainFrame::BindCommands()
     BindBrowserCommands();
     BindViewCommands();
     m_commands.Bind(32868, [this] { OnTrayHide(); });
+    m_commands.Bind(57665, [this] { close(); });
+    m_commands.Bind(57664, [this] {
+        CAboutDlg dialog(this);
+        dialog.exec();
+    });
+    m_commands.Bind(57601, [this] {
+        const QString path = QFileDialog::getOpenFileName(this);
+        if (path.isEmpty())
+            return;
+        if (CZelvoView* view = OnFileNew())
+            view->Navigate2(QUrl::fromLocalFile(path).toString());
+    });
+    m_commands.Bind(33057, [this] { OpenUrlInNewTab(m_openUrl); });
+    m_commands.Bind(57606, [this] {
+        QPrinter printer;
+        QPageSetupDialog dialog(&printer, this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::CreateAccelerators()
+{
+    // On the frame itself, so they work whatever has the focus, the page included.
+    QMap<int, QList<QKeySequence>> keys;
+    for (const AcceleratorDef& def : Accelerators())
+        keys[def.id].append(QKeySequence(QKeyCombination(
+            static_cast<Qt::KeyboardModifiers>(def.modifiers), static_cast<Qt::Key>(def.key))));
+    // The system's close, which the window manager may not give us.
+    keys[57665].append(QKeySequence(Qt::ALT | Qt::Key_F4));
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+        auto* action = new QAction(this);
+        action->setObjectName(QStringLiteral("accel%1").arg(it.key()));
+        action->setShortcuts(it.value());
+        action->setShortcutContext(Qt::WindowShortcut);
+        const int id = it.key();
+        connect(action, &QAction::triggered, this, [this, id] {
+            if (CommandState(id).enabled)
+                SendCommand(id);
+        });
+        addAction(action);
+    }
 }
 
 void CMainFrame::BindBarCommands()
@@ -528,9 +576,19 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void CMainFrame::OnOpenUrl(const QString& url)
+{
+    m_openUrl = url;
+    SendCommand(33057);
+}
+
 void CMainFrame::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    if (const int focused = FocusedTab(); focused >= 0) {
+        ActivateTab(focused);
+        UpdateCaption(focused, false);
+    }
     // The search band keeps its least width; the address bar takes the rest.
     QToolBar* address = Band(kBandAddress);
     QToolBar* search = Band(kBandSearch);

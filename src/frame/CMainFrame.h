@@ -75,6 +75,8 @@ public:
     // A new tab with a document of its own, whatever the tab limit (57600).
     CZelvoView* OnFileNew();
     void OpenUrlInNewTab(const QString& url);
+    // Command 33057: opens url in a new tab, for panes that hold an address.
+    void OnOpenUrl(const QString& url);
     // The view of the active tab when it is a browser view; null otherwise.
     CZelvoView* ActiveZelvoView() const;
     CZelvoView* TabView(int index) const;
@@ -118,6 +120,7 @@ protected:
 private:
     CommandSink Sink();
     void BindCommands();
+    void CreateAccelerators();
     void BindBarCommands();
     void BindTimerCommands();
 
@@ -173,6 +176,7 @@ private:
     ViewSwitches m_switches;
     ClosedTabList m_closedTabs;
     QByteArray m_startupCommandLine;
+    QString m_openUrl;
     QList<QPixmap> m_tabImages;
     QList<QPixmap> m_addressImages;
 };
