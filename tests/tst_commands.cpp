@@ -1,4 +1,5 @@
 #include "frame/CMainFrame.h"
+#include "frame/CTabBarCtrl.h"
 #include "res/MenuResources.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"

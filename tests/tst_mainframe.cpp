@@ -1,6 +1,7 @@
 #include "app/ProfileStore.h"
 #include "app/ProgramDir.h"
 #include "frame/CMainFrame.h"
+#include "frame/CTabBarCtrl.h"
 
 #include "TempHome.h"
 

@@ -3,6 +3,7 @@
 #include "app/ProgramDir.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
+#include "frame/CTabBarCtrl.h"
 #include "frame/TabLabels.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"

@@ -4,6 +4,7 @@
 #include "app/ProgramDir.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/CAboutDlg.h"
+#include "frame/CTabBarCtrl.h"
 #include "chrome/ToolbarImages.h"
 #include "view/CZelvoView.h"
 
@@ -121,11 +122,16 @@ bool CMainFrame::OnCreate()
     m_titleTimer->setInterval(kTitleWatchMs);
     if (GetPrivateProfileIntA("Security", "check", 0, SettingsPath("StopTitle.ini")) == 1)
         m_titleTimer->start();
+    m_restoreTimer = new QTimer(this);
+    m_restoreTimer->setSingleShot(true);
+    connect(m_restoreTimer, &QTimer::timeout, this, &CMainFrame::RestoreStep);
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setObjectName(QStringLiteral("timer37018"));
     connect(m_refreshTimer, &QTimer::timeout, this,
             [this] { SendCommand(32834); });
 
+    // The closed-tab history lives from one run to the next.
+    m_closedTabs.LoadClosedTabs();
     BindCommands();
     CreateAccelerators();
     connect(this, &CMainFrame::commandRan, this, &CMainFrame::UpdateToolbarStates);
@@ -311,11 +317,8 @@ bool CMainFrame::CreateTabBand()
 {
     QToolBar* band = AddBand(kBandTabs, QString(), QStringLiteral("タブバー"));
     band->setMinimumHeight(28);
-    m_wndTabBar = new QTabBar(band);
-    m_wndTabBar->setObjectName(QStringLiteral("m_wndTabBar"));
-    m_wndTabBar->setDrawBase(false);
-    m_wndTabBar->setExpanding(false);
-    m_wndTabBar->setUsesScrollButtons(true);
+    m_wndTabBar = new CTabBarCtrl(band);
+    connect(m_wndTabBar, &CTabBarCtrl::rightClicked, this, &CMainFrame::OnTabMenu);
     m_wndTabBar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     band->addWidget(m_wndTabBar);
     return true;
@@ -420,6 +423,7 @@ void CMainFrame::BindCommands()
     BindBarCommands();
     BindTimerCommands();
     BindTabCommands();
+    BindTabListCommands();
     BindBrowserCommands();
     BindViewCommands();
     m_commands.Bind(32868, [this] { OnTrayHide(); });
@@ -530,6 +534,14 @@ void CMainFrame::SetAutoRefresh(int choice, int intervalMs)
         m_refreshTimer->start(intervalMs);
 }
 
+void CMainFrame::SetTitleWatch(bool on)
+{
+    if (on)
+        m_titleTimer->start(kTitleWatchMs);
+    else
+        m_titleTimer->stop();
+}
+
 bool CMainFrame::IsTitleWatchRunning() const
 {
     return m_titleTimer && m_titleTimer->isActive();
@@ -569,11 +581,29 @@ void CMainFrame::OnTrayHide()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    m_titleTimer->stop();
-    m_refreshTimer->stop();
+    // Without a tab there is nothing to save; the window still closes, or it
+    // could never be closed at all.
+    ExitCleanup();
     delete m_tray;
     m_tray = nullptr;
     event->accept();
+}
+
+void CMainFrame::OnTabMenu(const QPoint& globalPos)
+{
+    QMenu* menu = MenuFactory::Build(QString(), PopupMenu(152), Sink(), this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPos + QPoint(-5, 10));
+}
+
+void CMainFrame::ReloadTabColors()
+{
+    m_wndTabBar->ReloadColors();
+}
+
+bool CMainFrame::IsRestoring() const
+{
+    return m_restoreTimer && m_restoreTimer->isActive();
 }
 
 void CMainFrame::OnOpenUrl(const QString& url)

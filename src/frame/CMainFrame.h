@@ -10,7 +10,10 @@
 #include <QMap>
 #include <QPixmap>
 
+#include <functional>
+
 class CChildFrame;
+class CTabBarCtrl;
 class CZelvoDoc;
 class CZelvoView;
 class QComboBox;
@@ -84,6 +87,14 @@ public:
     bool IsTabLocked(int index) const;
     const QList<CChildFrame*>& TabFrames() const { return m_tabFrames; }
     ClosedTabList& ClosedTabs() { return m_closedTabs; }
+    // Exit processing; false when there was no tab to save.
+    bool ExitCleanup();
+    // Called during the exit processing: the histories, then the bar layout.
+    void SetSaveHistories(std::function<void()> save) { m_saveHistories = std::move(save); }
+    void SetSaveLayout(std::function<void()> save) { m_saveLayout = std::move(save); }
+    // Repaints the tab bar in the colours of Color.ini.
+    void ReloadTabColors();
+    bool IsRestoring() const;
     // Sets the captions of rule B from the tab at index.
     void UpdateCaption(int index, bool replaceQuestionMark = true);
 
@@ -93,6 +104,10 @@ public:
     QWidget* StatusPane(int paneId) const { return m_statusPanes.value(paneId); }
     const QPixmap& SkinBitmap() const { return m_skin; }
     bool IsTitleWatchRunning() const;
+    // Starts or stops the forbidden-title watch (timer 37014).
+    void SetTitleWatch(bool on);
+    // Binds more commands (subsystems that keep their handlers in files of their own).
+    CommandMap& Commands() { return m_commands; }
     // Minutes of the automatic refresh (30 means 30 seconds; 0 none), and the timer.
     int AutoRefreshChoice() const { return m_autoRefresh; }
     bool IsAutoRefreshRunning() const;
@@ -104,7 +119,7 @@ public:
     QComboBox* m_wndAddressBar = nullptr;
     QComboBox* m_wndSearchWords = nullptr;
     QComboBox* m_wndSearchSites = nullptr;
-    QTabBar* m_wndTabBar = nullptr;
+    CTabBarCtrl* m_wndTabBar = nullptr;
     QMdiArea* m_wndMDIClient = nullptr;
 
     QList<CChildFrame*> m_tabFrames;
@@ -154,6 +169,20 @@ private:
     void OnTabLock();
     void OnCloseTab();
     void OnDuplicateTab();
+    void FocusAndActivate(int index);
+    void OnCloseAll();
+    void OnCloseRight();
+    void OnCloseLeft();
+    void OnStopAll();
+    void OnRefreshAll();
+    void OnReopenClosedTab();
+    void OnForgetClosedTab();
+    void OnClearClosedTabs();
+    void OnSwapPages();
+    void BindTabListCommands();
+    void OnRestore();
+    void RestoreStep();
+    void OnTabMenu(const QPoint& globalPos);
     void OnTitleWatchTick();
     void OnConnect();
     void OnAddressEnter();
@@ -179,4 +208,9 @@ private:
     QString m_openUrl;
     QList<QPixmap> m_tabImages;
     QList<QPixmap> m_addressImages;
+    QTimer* m_restoreTimer = nullptr;
+    int m_restoreNext = 0;
+    int m_restoreCount = 0;
+    std::function<void()> m_saveHistories;
+    std::function<void()> m_saveLayout;
 };

@@ -10,6 +10,7 @@
 #include "chrome/BuiltinImages.h"
 #include "chrome/ToolbarImages.h"
 #include "frame/CChildFrame.h"
+#include "frame/CTabBarCtrl.h"
 #include "frame/CZelvoDoc.h"
 #include "frame/TabLabels.h"
 #include "res/CommandId.h"
@@ -24,7 +25,6 @@
 
 namespace {
 
-constexpr int kMinTabWidth = 120;
 constexpr int kAddressCapacity = 31;
 
 QString TablistPath()
@@ -77,7 +77,6 @@ void CMainFrame::AddTab(CChildFrame* frame)
     m_tabFrames.append(frame);
     const int index = m_wndTabBar->addTab(QString());
     m_wndTabBar->setTabData(index, false);
-    m_wndTabBar->setStyleSheet(QStringLiteral("QTabBar::tab { min-width: %1px; }").arg(kMinTabWidth));
     m_wndTabBar->setCurrentIndex(index);
 }
 
@@ -249,7 +248,6 @@ void CMainFrame::OnTabLock()
         return;
     const bool locked = !IsTabLocked(i);
     m_wndTabBar->setTabData(i, locked);
-    m_wndTabBar->setTabTextColor(i, locked ? QColor(200, 0, 0) : QColor());
 }
 
 void CMainFrame::OnCloseTab()
@@ -432,13 +430,6 @@ void CMainFrame::BindBrowserCommands()
             v->ExecWB(ole, quiet ? OLECMDEXECOPT_DONTPROMPTUSER : OLECMDEXECOPT_DODEFAULT);
         });
     }
-    onView(CommandId::RefreshAll, [this](CZelvoView*) {
-        const int focused = FocusedTab();
-        for (int i = 0; i < m_tabFrames.size(); ++i)
-            if (CZelvoView* view = TabView(i))
-                view->Refresh();
-        ActivateTab(focused);
-    });
 }
 
 void CMainFrame::BindViewCommands()

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QTabBar>
+
+// The tab strip of band 59405: paints its own tabs in the colours of Color.ini
+// and lets the band's background (the skin) show around them.
+class CTabBarCtrl : public QTabBar {
+    Q_OBJECT
+
+public:
+    explicit CTabBarCtrl(QWidget* parent = nullptr);
+
+    // Re-reads the tab colours of Color.ini.
+    void ReloadColors();
+
+    QColor FaceColor() const;
+    QColor ActiveTextColor() const { return m_activeText; }
+    QColor InactiveTextColor() const { return m_inactiveText; }
+    bool PlainFaces() const { return m_plainFaces; }
+
+signals:
+    // A right click at a global position; the selection stays as it is.
+    void rightClicked(const QPoint& globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    QSize tabSizeHint(int index) const override;
+
+private:
+    QColor m_face;
+    QColor m_activeText;
+    QColor m_inactiveText;
+    bool m_plainFaces = false;
+};

@@ -1,0 +1,166 @@
+// Commands on several tabs at once, the closed-tab memories and the page swap.
+#include "frame/CMainFrame.h"
+
+#include "app/ProfileStore.h"
+#include "app/ProgramDir.h"
+#include "chrome/BuiltinImages.h"
+#include "chrome/ToolbarImages.h"
+#include "frame/CChildFrame.h"
+#include "frame/CTabBarCtrl.h"
+#include "platform/MessageBox.h"
+#include "res/CommandId.h"
+#include "view/CZelvoView.h"
+
+#include <QMdiArea>
+
+namespace {
+
+QString TablistPath()
+{
+    return SettingsPath(QStringLiteral("Tablist.ini"));
+}
+
+} // namespace
+
+void CMainFrame::FocusAndActivate(int index)
+{
+    if (index < 0 || index >= m_tabFrames.size())
+        return;
+    m_wndTabBar->setCurrentIndex(index);
+    m_wndMDIClient->setActiveSubWindow(m_tabFrames[index]);
+}
+
+void CMainFrame::OnCloseAll()
+{
+    const int n = TabCount();
+    for (int k = 0; k < n; ++k)
+        OnCloseTab();
+}
+
+void CMainFrame::OnCloseRight()
+{
+    if (m_tabFrames.isEmpty())
+        return;
+    const int c = FocusedTab();
+    const int n = TabCount();
+    for (int step = c + 1; step <= n - 1; ++step) {
+        FocusAndActivate(c + 1);
+        OnCloseTab();
+    }
+    FocusAndActivate(c);
+}
+
+void CMainFrame::OnCloseLeft()
+{
+    if (m_tabFrames.isEmpty())
+        return;
+    const int c = FocusedTab();
+    for (int k = c - 1; k >= 0; --k) {
+        FocusAndActivate(k);
+        OnCloseTab();
+    }
+    FocusAndActivate(0);
+}
+
+void CMainFrame::OnStopAll()
+{
+    if (m_tabFrames.isEmpty())
+        return;
+    if (m_tabImages.isEmpty())
+        m_tabImages = CutStrip(BuiltinImages::TabStateStrip(), BuiltinImages::kTabStateImageSize);
+    const int focused = FocusedTab();
+    for (int i = 0; i < m_tabFrames.size(); ++i) {
+        CZelvoView* view = TabView(i);
+        if (!view)
+            continue;
+        m_wndTabBar->setCurrentIndex(i);
+        view->Stop();
+        m_wndTabBar->setTabText(i, view->GetLocationName().replace(QLatin1Char('&'),
+                                                                   QStringLiteral("&&")));
+        m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabIdle));
+    }
+    FocusAndActivate(focused);
+}
+
+void CMainFrame::OnRefreshAll()
+{
+    const int focused = FocusedTab();
+    for (int i = 0; i < m_tabFrames.size(); ++i)
+        if (CZelvoView* view = TabView(i))
+            view->Refresh();
+    FocusAndActivate(focused);
+}
+
+void CMainFrame::OnReopenClosedTab()
+{
+    const QString url = ProfileStore::GetText("DeleteTab", "0", QString(), 520, TablistPath());
+    if (url.isEmpty()) {
+        ShowMessageBox(this, QStringLiteral("履歴がありません。"), QStringLiteral("中止"),
+                       MbIcon::Exclamation);
+        return;
+    }
+    OpenUrlInNewTab(url);
+}
+
+void CMainFrame::OnForgetClosedTab()
+{
+    if (WritePrivateProfileStringA("DeleteTab", nullptr, nullptr, TablistPath()))
+        ShowMessageBox(this, QStringLiteral("最後に閉じたタブ履歴を削除しました。"),
+                       QStringLiteral("削除"), MbIcon::Information);
+    else
+        ShowMessageBox(this, QStringLiteral("失敗"), QStringLiteral("失敗"), MbIcon::Stop);
+}
+
+void CMainFrame::OnClearClosedTabs()
+{
+    WritePrivateProfileStringA("DeleteTab", nullptr, nullptr,
+                               SettingsPath(QStringLiteral("DeleteTab_List.ini")));
+    m_closedTabs.ClearClosedTabs();
+}
+
+void CMainFrame::OnSwapPages()
+{
+    if (TabCount() < 2) {
+        ShowMessageBox(this, QStringLiteral("タブが複数存在しません！"), QStringLiteral("Zelvo"));
+        return;
+    }
+    CZelvoView* active = ActiveZelvoView();
+    const QString u = active ? active->GetLocationURL() : QString();
+    if (u.isEmpty())
+        return;
+    const int c = FocusedTab();
+    if (c < 0)
+        return;
+    if (c == TabCount() - 1) {
+        ShowMessageBox(this, QStringLiteral("右隣にページが存在しません！"), QStringLiteral("Zelvo"));
+        return;
+    }
+    CZelvoView* right = TabView(c + 1);
+    const QString v = right ? right->GetLocationURL() : QString();
+    if (v.isEmpty()) {
+        ShowMessageBox(this, QStringLiteral("失敗"), QStringLiteral("Zelvo"));
+        return;
+    }
+    active->Navigate2(v);
+    right->Navigate2(u);
+}
+
+void CMainFrame::BindTabListCommands()
+{
+    auto bind = [this](CommandId id, CommandMap::Run run, CommandMap::Update update = {}) {
+        m_commands.Bind(ToInt(id), std::move(run), std::move(update));
+    };
+    bind(CommandId::TabCloseAll, [this] { OnCloseAll(); },
+         [this](CmdUI& ui) { ui.enabled = TabCount() > 1; });
+    bind(CommandId::TabCloseRight, [this] { OnCloseRight(); },
+         [this](CmdUI& ui) { ui.enabled = FocusedTab() >= 0 && FocusedTab() < TabCount() - 1; });
+    bind(CommandId::TabCloseLeft, [this] { OnCloseLeft(); },
+         [this](CmdUI& ui) { ui.enabled = FocusedTab() >= 1; });
+    bind(CommandId::StopAll, [this] { OnStopAll(); });
+    bind(CommandId::RefreshAll, [this] { OnRefreshAll(); });
+    bind(CommandId::ReopenClosedTab, [this] { OnReopenClosedTab(); });
+    bind(CommandId::ClearLastClosedTab, [this] { OnForgetClosedTab(); });
+    bind(CommandId::ClearClosedTabHistory, [this] { OnClearClosedTabs(); });
+    bind(CommandId::SwapPages, [this] { OnSwapPages(); });
+    bind(CommandId::RestoreLastSession, [this] { OnRestore(); });
+}

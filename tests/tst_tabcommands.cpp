@@ -1,0 +1,383 @@
+#include "app/ProfileStore.h"
+#include "app/ProgramDir.h"
+#include "frame/CChildFrame.h"
+#include "frame/CMainFrame.h"
+#include "frame/CTabBarCtrl.h"
+#include "frame/CTabSet.h"
+#include "platform/MessageBox.h"
+#include "view/CZelvoView.h"
+#include "view/EngineProfile.h"
+
+#include "HttpServer.h"
+#include "TempHome.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <memory>
+
+// Tab bar colours, the tab settings page, commands on several tabs, the closed
+// tab memories, the exit processing and the restore.
+class TestTabCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+    void tabColors_data();
+    void tabColors();
+    void settingsPagePalette();
+    void settingsPageKeepsUnknownAction();
+    void settingsPageWrites();
+    void closedTabHistoryKeepsThirty();
+    void clearedHistoryLeavesNoSection();
+    void closeRightStopsAtLockedTab();
+    void closeLeftSkipsLockedTab();
+    void closeAll();
+    void reopenAfterRestart();
+    void reopenWithoutHistory();
+    void forgetLastClosedTab();
+    void swapPages();
+    void exitWritesEndlistAndRestoreReopens();
+    void restoreWithoutEndlist();
+
+private:
+    CMainFrame* Open();
+    void OpenTabs(int count);
+    void WaitIdle();
+    QString Url(int i) const { return m_server->url("/p" + QByteArray::number(i)).toString(); }
+
+    std::unique_ptr<TempHome> m_home;
+    std::unique_ptr<HttpServer> m_server;
+    std::unique_ptr<CMainFrame> m_frame;
+    QList<MessageBoxCall> m_boxes;
+};
+
+void TestTabCommands::init()
+{
+    m_home = std::make_unique<TempHome>();
+    m_server = std::make_unique<HttpServer>();
+    for (int i = 0; i < 6; ++i)
+        m_server->route("/p" + QByteArray::number(i), "text/html",
+                        "<title>Page " + QByteArray::number(i) + "</title>");
+    qputenv("ZELVO_HOMEPAGE", Url(0).toUtf8());
+    m_boxes.clear();
+    SetMessageBoxResponder([this](const MessageBoxCall& call) {
+        m_boxes.append(call);
+        return MbAnswer::Ok;
+    });
+}
+
+void TestTabCommands::cleanup()
+{
+    m_frame.reset();
+    m_server.reset();
+    m_home.reset();
+    SetMessageBoxResponder(nullptr);
+    qunsetenv("ZELVO_HOMEPAGE");
+}
+
+void TestTabCommands::cleanupTestCase()
+{
+    EngineProfile::Shutdown();
+}
+
+CMainFrame* TestTabCommands::Open()
+{
+    m_frame = std::make_unique<CMainFrame>(1);
+    if (!m_frame->OnCreate())
+        return nullptr;
+    m_frame->show();
+    m_frame->OnFileNew();
+    return m_frame.get();
+}
+
+void TestTabCommands::WaitIdle()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [this] {
+            for (int i = 0; i < m_frame->TabCount(); ++i)
+                if (m_frame->TabView(i)->GetBusy() || m_frame->TabView(i)->GetLocationURL().isEmpty())
+                    return false;
+            return true;
+        }(),
+        15000);
+}
+
+// Tabs 0 … count - 1 showing /p0 … /pN.
+void TestTabCommands::OpenTabs(int count)
+{
+    Open();
+    for (int i = 1; i < count; ++i) {
+        m_frame->OpenUrlInNewTab(Url(i));
+        QTRY_COMPARE(m_frame->TabCount(), i + 1);
+    }
+    WaitIdle();
+}
+
+void TestTabCommands::tabColors_data()
+{
+    QTest::addColumn<QByteArray>("color");
+    QTest::addColumn<QColor>("face");
+    QTest::addColumn<QColor>("text");
+    QTest::newRow("no Color.ini") << QByteArray() << QColor(Qt::black) << QColor(Qt::black);
+    QTest::newRow("colours") << QByteArray("[TabColor]\r\nred=10\r\ngreen=20\r\nblue=30\r\n"
+                                          "[ATabColor]\r\nred=255\r\n")
+                             << QColor(10, 20, 30) << QColor(255, 0, 0);
+    QTest::newRow("plain faces") << QByteArray("[TabColor]\r\nred=10\r\nenable=1\r\n")
+                                 << QColor() << QColor(Qt::black);
+}
+
+void TestTabCommands::tabColors()
+{
+    QFETCH(QByteArray, color);
+    QFETCH(QColor, face);
+    QFETCH(QColor, text);
+    if (!color.isEmpty())
+        m_home->write("Color.ini", color);
+    CTabBarCtrl bar;
+    const QColor expectedFace = face.isValid() ? face : bar.palette().color(QPalette::Button);
+    QCOMPARE(bar.FaceColor(), expectedFace);
+    QCOMPARE(bar.ActiveTextColor(), text);
+    QCOMPARE(bar.InactiveTextColor(), QColor(Qt::black));
+}
+
+void TestTabCommands::settingsPagePalette()
+{
+    CTabSet page;
+    for (int press = 1; press <= 17; ++press)
+        page.ChangeButton(CTabSet::ActiveText)->click();
+    QCOMPARE(page.ColorAt(CTabSet::ActiveText), QColor(255, 0, 0));
+    page.ChangeButton(CTabSet::InactiveText)->click();
+    page.ChangeButton(CTabSet::InactiveText)->click();
+    QCOMPARE(page.ColorAt(CTabSet::InactiveText), QColor(0, 255, 0));
+    QVERIFY(page.IsModified());
+    page.PlainFacesBox()->setChecked(true);
+    QVERIFY(!page.ChangeButton(CTabSet::TabFace)->isEnabled());
+}
+
+void TestTabCommands::settingsPageKeepsUnknownAction()
+{
+    m_home->write("Tablist.ini", "[Tablist]\r\ndbclick=9:\x89\xbd\x82\xa9\r\n"); // 何か
+    CTabSet page;
+    QCOMPARE(page.DoubleClickBox()->currentText(), QStringLiteral("9:何か"));
+    QCOMPARE(page.RightClickBox()->currentText(), QStringLiteral("0:タブメニュー"));
+    QCOMPARE(page.WidthBox()->value(), 110);
+}
+
+void TestTabCommands::settingsPageWrites()
+{
+    m_home->write("Color.ini", "[TabColor]\r\nenable=1\r\n");
+    CTabSet page;
+    QVERIFY(page.PlainFacesBox()->isChecked());
+    page.PlainFacesBox()->setChecked(false);
+    page.ChangeButton(CTabSet::TabFace)->click(); // red
+    page.DoubleClickBox()->setCurrentIndex(1);
+    page.WidthBox()->setValue(150);
+    bool applied = false;
+    page.SetOnApplied([&] { applied = true; });
+    page.OnOK();
+    QVERIFY(applied);
+    QCOMPARE(m_home->read("Tablist.ini"),
+             QByteArray("[Tablist]\r\nwidth=150\r\ndbclick=1:\x83\x5e\x83\x75\x8d\xed\x8f\x9c\r\n"
+                        "rclick=0:\x83\x5e\x83\x75\x83\x81\x83\x6a\x83\x85\x81\x5b\r\n"));
+    QCOMPARE(m_home->read("Color.ini"),
+             QByteArray("[TabColor]\r\nenable=0\r\nred=255\r\ngreen=0\r\nblue=0\r\n"
+                        "[ATabColor]\r\nred=0\r\ngreen=0\r\nblue=0\r\n"
+                        "[NoATabColor]\r\nred=0\r\ngreen=0\r\nblue=0\r\n"));
+}
+
+void TestTabCommands::closedTabHistoryKeepsThirty()
+{
+    ClosedTabList list;
+    for (int i = 1; i <= 31; ++i)
+        list.AddClosedTab(QStringLiteral("t%1").arg(i), QStringLiteral("u%1").arg(i));
+    QCOMPARE(list.Count(), 30);
+    QCOMPARE(list.Titles().first(), QStringLiteral("t2"));
+    list.SaveClosedTabs();
+    QByteArray expected = "[DeleteTab]\r\n";
+    for (int i = 1; i <= 30; ++i) {
+        if (i == 1)
+            expected += "count=1\r\n";
+        expected += "name_" + QByteArray::number(i) + "=t" + QByteArray::number(i + 1) + "\r\n";
+        expected += "url_" + QByteArray::number(i) + "=u" + QByteArray::number(i + 1) + "\r\n";
+    }
+    expected.replace("count=1", "count=30");
+    QCOMPARE(m_home->read("DeleteTab_List.ini"), expected);
+    ClosedTabList again;
+    again.LoadClosedTabs();
+    QCOMPARE(again.Urls(), list.Urls());
+}
+
+void TestTabCommands::clearedHistoryLeavesNoSection()
+{
+    m_home->write("DeleteTab_List.ini", "[DeleteTab]\r\ncount=1\r\nname_1=a\r\nurl_1=b\r\n");
+    CMainFrame* frame = Open();
+    QCOMPARE(frame->ClosedTabs().Count(), 1);
+    frame->SendCommand(33037);
+    QCOMPARE(frame->ClosedTabs().Count(), 0);
+    frame->close();
+    QCOMPARE(ProfileStore::SectionNames(SettingsPath("DeleteTab_List.ini")), QList<QByteArray>{});
+}
+
+void TestTabCommands::closeRightStopsAtLockedTab()
+{
+    OpenTabs(5);
+    CChildFrame* locked = m_frame->TabFrames()[2];
+    m_frame->SendCommand(37000); // focus 0 (wraps from the last)
+    m_frame->SendCommand(37000);
+    m_frame->SendCommand(37000);
+    QCOMPARE(m_frame->FocusedTab(), 2);
+    m_frame->SendCommand(32847);
+    m_frame->SendCommand(37000);
+    m_frame->SendCommand(37000);
+    m_frame->SendCommand(37000);
+    QCOMPARE(m_frame->FocusedTab(), 0);
+    m_frame->SendCommand(32817);
+    QCOMPARE(m_frame->TabCount(), 4);
+    QCOMPARE(m_frame->TabFrames()[1], locked);
+    QCOMPARE(m_frame->FocusedTab(), 0);
+    QCOMPARE(m_frame->ClosedTabs().Count(), 1);
+}
+
+void TestTabCommands::closeLeftSkipsLockedTab()
+{
+    OpenTabs(5);
+    CChildFrame* locked = m_frame->TabFrames()[1];
+    CChildFrame* last = m_frame->TabFrames()[4];
+    m_frame->SendCommand(37001);
+    m_frame->SendCommand(37001);
+    m_frame->SendCommand(37001);
+    QCOMPARE(m_frame->FocusedTab(), 1);
+    m_frame->SendCommand(32847);
+    m_frame->SendCommand(37001);
+    m_frame->SendCommand(37001);
+    QCOMPARE(m_frame->FocusedTab(), 4);
+    QVERIFY(m_frame->CommandState(32818).enabled);
+    m_frame->SendCommand(32818);
+    QCOMPARE(m_frame->TabCount(), 2);
+    QCOMPARE(m_frame->TabFrames()[0], locked);
+    QCOMPARE(m_frame->TabFrames()[1], last);
+}
+
+void TestTabCommands::closeAll()
+{
+    OpenTabs(3);
+    m_frame->SendCommand(32816);
+    QCOMPARE(m_frame->TabCount(), 1);
+    QTRY_COMPARE(m_frame->TabView(0)->GetLocationURL(), QStringLiteral("about:blank"));
+    QVERIFY(!m_frame->CommandState(32816).enabled);
+}
+
+void TestTabCommands::reopenAfterRestart()
+{
+    WritePrivateProfileStringA("DeleteTab", "0", Url(3).toLatin1().constData(),
+                               SettingsPath("Tablist.ini"));
+    CMainFrame* frame = Open();
+    WaitIdle();
+    frame->SendCommand(32860);
+    QTRY_COMPARE(frame->TabCount(), 2);
+    QTRY_COMPARE(frame->TabView(1)->GetLocationURL(), Url(3));
+    frame->SendCommand(32860);
+    QTRY_COMPARE(frame->TabCount(), 3);
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void TestTabCommands::reopenWithoutHistory()
+{
+    CMainFrame* frame = Open();
+    frame->SendCommand(32860);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("履歴がありません。"));
+    QCOMPARE(m_boxes[0].caption, QStringLiteral("中止"));
+    QCOMPARE(m_boxes[0].icon, MbIcon::Exclamation);
+    QCOMPARE(frame->TabCount(), 1);
+}
+
+void TestTabCommands::forgetLastClosedTab()
+{
+    m_home->write("Tablist.ini", "[Tablist]\r\ntabcount=30\r\n[DeleteTab]\r\n0=http://x/\r\n");
+    CMainFrame* frame = Open();
+    frame->SendCommand(32876);
+    QCOMPARE(m_home->read("Tablist.ini"), QByteArray("[Tablist]\r\ntabcount=30\r\n"));
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("最後に閉じたタブ履歴を削除しました。"));
+    QCOMPARE(m_boxes[0].caption, QStringLiteral("削除"));
+}
+
+void TestTabCommands::swapPages()
+{
+    OpenTabs(1);
+    m_frame->SendCommand(33061);
+    QCOMPARE(m_boxes.value(0).text, QStringLiteral("タブが複数存在しません！"));
+    m_frame->OpenUrlInNewTab(Url(1));
+    QTRY_COMPARE(m_frame->TabCount(), 2);
+    WaitIdle();
+    m_frame->SendCommand(33061);
+    QCOMPARE(m_boxes.value(1).text, QStringLiteral("右隣にページが存在しません！"));
+    m_frame->SendCommand(37000);
+    m_frame->SendCommand(33061);
+    QTRY_COMPARE(m_frame->TabView(0)->GetLocationURL(), Url(1));
+    QTRY_COMPARE(m_frame->TabView(1)->GetLocationURL(), Url(0));
+    QCOMPARE(m_boxes.size(), 2);
+}
+
+void TestTabCommands::exitWritesEndlistAndRestoreReopens()
+{
+    OpenTabs(3);
+    m_home->write("poket.ini", "[Poket]\r\ncount=1\r\n");
+    m_home->write("Link.html", "x");
+    m_frame->close();
+    QCOMPARE(m_frame->TabCount(), 0);
+    const QByteArray expected = "[Endlist]\r\n0=\r\ntab_count=3\r\n1=" + Url(0).toLatin1() +
+                                "\r\n2=" + Url(1).toLatin1() + "\r\n3=" + Url(2).toLatin1() +
+                                "\r\n[Window]\r\nsize=0\r\n";
+    QCOMPARE(m_home->read("Endlist.ini"), expected);
+    QVERIFY(!m_home->exists("poket.ini"));
+    QVERIFY(!m_home->exists("Link.html"));
+    QCOMPARE(ProfileStore::GetString("Window", "toolbar", "", 10, SettingsPath("Tablist.ini")),
+             QByteArray("0"));
+    // Nothing closed by the exit went to the closed-tab history.
+    QVERIFY(!m_home->exists("DeleteTab_List.ini"));
+    m_frame.reset();
+
+    m_server->clearRequests();
+    CMainFrame* frame = Open();
+    WaitIdle();
+    QElapsedTimer clock;
+    clock.start();
+    frame->SendCommand(32869);
+    QTRY_COMPARE(frame->TabCount(), 2);
+    // The window stays usable between the steps.
+    QVERIFY(frame->IsRestoring());
+    frame->SendCommand(37000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame->TabCount(), 4, 5000);
+    QVERIFY(clock.elapsed() >= 1900);
+    WaitIdle();
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(frame->TabView(i + 1)->GetLocationURL(), Url(i));
+}
+
+void TestTabCommands::restoreWithoutEndlist()
+{
+    CMainFrame* frame = Open();
+    frame->SendCommand(32869);
+    QCOMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("前回終了状態は保存されていません"));
+    QCOMPARE(m_boxes[0].caption, QStringLiteral("注意"));
+    QCOMPARE(frame->TabCount(), 1);
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestTabCommands test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_tabcommands.moc"
