@@ -5,10 +5,13 @@
 #include "app/ProgramDir.h"
 #include "frame/CMainFrame.h"
 #include "platform/SingleInstance.h"
+#include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
 #include <QSettings>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -62,10 +65,34 @@ bool CZelvoApp::InitInstance()
     connect(m_instance, &SingleInstance::received, m_pMainWnd, &CMainFrame::OnCopyData);
     if (!m_instance->Listen() && SingleInstance::SendToRunning(m_lpCmdLine, kHandOverTimeoutMs))
         return false;
-    // Lets a benchmark time the start without a person closing the window.
-    if (qEnvironmentVariableIsSet("ZELVO_EXIT_WHEN_SHOWN"))
-        QTimer::singleShot(0, this, &QCoreApplication::quit);
+    WatchForBenchmark();
     return true;
+}
+
+void CZelvoApp::WatchForBenchmark()
+{
+    // Lets a benchmark time the start without a person closing the window:
+    // ZELVO_EXIT_AFTER=shown or =loaded (the first page), reported on stdout.
+    const QString when = qEnvironmentVariable("ZELVO_EXIT_AFTER");
+    if (when == QLatin1String("shown")) {
+        QTimer::singleShot(0, this, [] {
+            std::fputs("shown\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    } else if (when == QLatin1String("loaded")) {
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [this, poll] {
+            CZelvoView* view = m_pMainWnd->TabView(0);
+            if (!view || view->GetBusy() || view->GetLocationURL().isEmpty())
+                return;
+            poll->stop();
+            std::fputs("loaded\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+        poll->start(2);
+    }
 }
 
 void CZelvoApp::ShowMainFrame(CMainFrame& frame)

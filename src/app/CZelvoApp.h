@@ -30,6 +30,7 @@ public:
     int m_bXPStyle = 0;
 
 private:
+    void WatchForBenchmark();
     void LoadRecentFiles();
     void SaveRecentFiles() const;
 

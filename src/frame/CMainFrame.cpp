@@ -4,6 +4,7 @@
 #include "app/ProgramDir.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/CAboutDlg.h"
+#include "frame/CSearchBars.h"
 #include "frame/CTabBarCtrl.h"
 #include "chrome/ToolbarImages.h"
 #include "view/CZelvoView.h"
@@ -133,6 +134,16 @@ bool CMainFrame::OnCreate()
     // The closed-tab history lives from one run to the next.
     m_closedTabs.LoadClosedTabs();
     BindCommands();
+    m_searchBars = new CSearchBars(*this, m_wndAddressBar, m_wndSearchWords, m_wndSearchSites);
+    BindSearchCommands(*this, *m_searchBars);
+    // A.12: sites, then search words, then addresses.
+    m_searchBars->LoadSearchSites();
+    m_searchBars->LoadSearchHistory();
+    m_searchBars->LoadAddressHistory();
+    SetSaveHistories([this] {
+        m_searchBars->SaveSearchHistory();
+        m_searchBars->SaveAddressHistory();
+    });
     CreateAccelerators();
     connect(this, &CMainFrame::commandRan, this, &CMainFrame::UpdateToolbarStates);
     UpdateToolbarStates();

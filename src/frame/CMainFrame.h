@@ -13,6 +13,7 @@
 #include <functional>
 
 class CChildFrame;
+class CSearchBars;
 class CTabBarCtrl;
 class CZelvoDoc;
 class CZelvoView;
@@ -108,6 +109,7 @@ public:
     void SetTitleWatch(bool on);
     // Binds more commands (subsystems that keep their handlers in files of their own).
     CommandMap& Commands() { return m_commands; }
+    CSearchBars* SearchBars() const { return m_searchBars; }
     // Minutes of the automatic refresh (30 means 30 seconds; 0 none), and the timer.
     int AutoRefreshChoice() const { return m_autoRefresh; }
     bool IsAutoRefreshRunning() const;
@@ -209,6 +211,7 @@ private:
     QList<QPixmap> m_tabImages;
     QList<QPixmap> m_addressImages;
     QTimer* m_restoreTimer = nullptr;
+    CSearchBars* m_searchBars = nullptr;
     int m_restoreNext = 0;
     int m_restoreCount = 0;
     std::function<void()> m_saveHistories;

@@ -123,6 +123,7 @@ void CMainFrame::RefreshTabLabels()
     const int focused = m_wndTabBar->currentIndex();
     const QString windowList = SettingsPath(QStringLiteral("Window_List.ini"));
     bool anyBusy = false;
+    int lastWritten = -1;
     for (int i = 0; i < m_tabFrames.size(); ++i) {
         CZelvoView* view = m_tabFrames[i]->GetView();
         if (!view)
@@ -135,7 +136,10 @@ void CMainFrame::RefreshTabLabels()
         }
         const QString name = view->GetLocationName();
         m_tabFrames[i]->setWindowTitle(name);
-        ProfileStore::WriteInt("Window_count", "count", i, windowList);
+        // The count goes first, as the sections have always been ordered.
+        if (lastWritten < 0)
+            ProfileStore::WriteInt("Window_count", "count", i, windowList);
+        lastWritten = i;
         ProfileStore::WriteText("Window_List", QByteArray::number(i).constData(), name, windowList);
         const QString title = TabLabels::DisplayTitle(name);
         m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabIdle));
@@ -144,6 +148,9 @@ void CMainFrame::RefreshTabLabels()
                                                                         QStringLiteral("&&")));
         m_wndTabBar->setTabToolTip(i, title);
     }
+    // The count ends as the last tab written: one more write, not one per tab.
+    if (lastWritten > 0)
+        ProfileStore::WriteInt("Window_count", "count", lastWritten, windowList);
     if (focused >= 0 && focused < m_tabFrames.size()) {
         m_wndTabBar->setCurrentIndex(focused);
         m_wndMDIClient->setActiveSubWindow(m_tabFrames[focused]);

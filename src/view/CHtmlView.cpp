@@ -438,7 +438,12 @@ void CHtmlView::BeginMainFrameNavigation()
 {
     m_committed = false;
     m_deferredCommit.clear();
-    if (!m_busy)
+    // The engine reports one start and one end per load, and counts a
+    // navigation made while it loads into that load: one that joins a load
+    // begun by a refused navigation gets no start of its own.
+    if (!m_busy && m_engineLoading)
+        StartBusy();
+    else if (!m_busy)
         m_awaitingStart = true;
     // Every new page asks for the word again, so a change reaches all views
     // with their next page at the latest.
@@ -449,14 +454,14 @@ void CHtmlView::BeginMainFrameNavigation()
 
 void CHtmlView::PageLoadingChanged(const QWebEngineLoadingInfo& info)
 {
+    const bool started = info.status() == QWebEngineLoadingInfo::LoadStartedStatus;
+    m_engineLoading = started;
     if (m_muted)
         return;
-    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
-        if (!m_refused.contains(info.url()))
-            StartBusy();
-        return;
-    }
-    FinishLoad(info);
+    if (!started)
+        FinishLoad(info);
+    else if (!m_refused.contains(info.url()))
+        StartBusy();
 }
 
 void CHtmlView::StartBusy()
@@ -473,17 +478,13 @@ void CHtmlView::StartBusy()
 void CHtmlView::FinishLoad(const QWebEngineLoadingInfo& info)
 {
     auto status = info.status();
-    if (m_refused.remove(info.url())) {
-        if (!m_busy || m_page->isLoading())
-            return;
-        // The page stopped loading with the refusal, and the engine reports
-        // the end of its load under the refused address: a page already
-        // shown is complete, one not yet shown was dropped.
+    // A load that ends under a refused address ended with the refusal: a
+    // page already shown is complete, one not yet shown was dropped.
+    if (m_refused.remove(info.url()))
         status = m_committed ? QWebEngineLoadingInfo::LoadSucceededStatus
                              : QWebEngineLoadingInfo::LoadStoppedStatus;
-    } else if (!m_busy) {
+    if (!m_busy)
         return;
-    }
     m_busy = false;
     m_awaitingStart = false;
     m_deferredCommit.clear();
@@ -498,6 +499,7 @@ void CHtmlView::FinishLoad(const QWebEngineLoadingInfo& info)
     if (failed)
         OnNavigateError(info.url().toString(), info.errorCode());
     if (hasDocument) {
+        OnDownloadComplete();
         const QUrl shown = m_page->url();
         if (!m_committed)
             RaiseNavigateComplete(shown);

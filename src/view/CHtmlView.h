@@ -204,6 +204,8 @@ private:
     enum class PrintJob { None, File, Printer } m_printJob = PrintJob::None;
 
     bool m_busy = false;
+    // Between the engine's own report of a load's start and its end.
+    bool m_engineLoading = false;
     // An accepted top-level navigation whose load has not started yet; a URL
     // change seen meanwhile is reported once the load has begun.
     bool m_awaitingStart = false;

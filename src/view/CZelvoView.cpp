@@ -11,6 +11,7 @@
 #include "res/CommandId.h"
 #include "security/SecurityFlags.h"
 #include "view/IViewHost.h"
+#include "view/NavigationFilter.h"
 #include "view/ViewSwitches.h"
 
 #include <QFileDialog>
@@ -167,13 +168,58 @@ CmdUI CZelvoView::OnUpdateCommand(int id) const
 void CZelvoView::OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& cancel)
 {
     CHtmlView::OnBeforeNavigate2(url, isMainFrame, cancel);
-    // The navigate lock holds every view on one address.
+    if (cancel)
+        return;
+    // Read anew for every navigation, so edits take effect at the next one.
+    const FilterSettings settings = NavigationFilter::ReadSettings();
     const ViewSwitches& s = m_host->Switches();
-    if (!cancel && s.navigateLock && !s.lockedUrl.isEmpty() && url != s.lockedUrl) {
+    const NavigateLockState lock{s.navigateLock, s.lockedUrl, m_returningToLock};
+    NavigationDecision decision =
+        NavigationFilter::Decide(url, settings, NavigationFilter::ReadLists(settings), lock,
+                                 isMainFrame ? FrameKind::Top : FrameKind::Sub);
+    if (decision.outcome == NavigationOutcome::AskExtension) {
+        const MbAnswer answer = ShowMessageBox(
+            this, QStringLiteral("上記の拡張子ファイルをそのまま表示しますか？"), decision.extension,
+            MbIcon::Question, MbButtons::YesNo);
+        decision = decision.Answered(answer == MbAnswer::Yes);
+    }
+    ApplyFilterDecision(decision, cancel);
+}
+
+void CZelvoView::ApplyFilterDecision(const NavigationDecision& decision, bool& cancel)
+{
+    switch (decision.outcome) {
+    case NavigationOutcome::GoOn:
+    case NavigationOutcome::AskExtension:
+        return;
+    case NavigationOutcome::RefuseWithScriptMessage:
         cancel = true;
-        const QString locked = s.lockedUrl;
+        ShowMessageBox(this, QStringLiteral("不正なURLのようなので接続を中止しました！"),
+                       QStringLiteral("中止"), MbIcon::Stop);
+        return;
+    case NavigationOutcome::RefuseSilently:
+        cancel = true;
+        return;
+    case NavigationOutcome::PlayerPage: {
+        cancel = true;
+        const QString page = NavigationFilter::WritePlayerPage(decision.player, decision.page);
+        // The engine is still asking about the refused navigation; a new one
+        // can only start after it has its answer.
+        QMetaObject::invokeMethod(this, [this, page] { Navigate(page); }, Qt::QueuedConnection);
+        return;
+    }
+    case NavigationOutcome::RefuseAndCloseTab:
+        cancel = true;
+        m_host->PostCommand(ToInt(CommandId::TabClose));
+        return;
+    case NavigationOutcome::RedirectToLocked: {
+        cancel = true;
+        m_returningToLock = true;
+        const QString locked = decision.redirectUrl;
         QMetaObject::invokeMethod(this, [this, locked] { Navigate2(locked); },
                                   Qt::QueuedConnection);
+        return;
+    }
     }
 }
 
@@ -208,6 +254,7 @@ void CZelvoView::OnNavigateComplete2(const QString& url)
 
 void CZelvoView::OnDocumentComplete(const QString& url)
 {
+    m_returningToLock = false;
     m_host->SetFrameCaption(url);
     const QString title = TabLabels::DisplayTitle(GetLocationName());
     m_host->SetFrameCaption(title);
@@ -257,6 +304,7 @@ void CZelvoView::OnDownloadBegin()
 
 void CZelvoView::OnDownloadComplete()
 {
+    m_returningToLock = false;
     m_host->RefreshTabLabels();
     CHtmlView::OnDownloadComplete();
 }

@@ -5,6 +5,7 @@
 
 class CChildFrame;
 class CZelvoDoc;
+struct NavigationDecision;
 class IViewHost;
 class QLineEdit;
 class QWidget;
@@ -47,6 +48,7 @@ protected:
     bool OnAmbientProperty(int dispid, QVariant& value) override;
 
 private:
+    void ApplyFilterDecision(const NavigationDecision& decision, bool& cancel);
     void BuildFindBar();
     void OpenFirstPage();
     void OnFileOpen();
@@ -57,4 +59,6 @@ private:
     CommandMap m_commands;
     QWidget* m_findBar = nullptr;
     QLineEdit* m_findText = nullptr;
+    // Sent back to the locked address and not there yet.
+    bool m_returningToLock = false;
 };

@@ -1,0 +1,134 @@
+// Tabs: (a) opening 19 tabs of a local page one after another, command to
+// document complete; (b) one label refresh with 19 tabs; (c) cold start to the
+// first local page, Zelvo against a minimal engine program.
+#include "frame/CMainFrame.h"
+#include "view/CZelvoView.h"
+#include "view/EngineProfile.h"
+
+#include "HttpServer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Runs the event loop until pred holds; unlike a polling sleep, the engine's
+// messages are handled the moment they arrive.
+template <typename Pred>
+void WaitUntil(Pred pred, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!pred() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+}
+
+bool Idle(CZelvoView* view)
+{
+    return view && !view->GetBusy() && !view->GetLocationURL().isEmpty();
+}
+
+void OpenTabs(HttpServer& server)
+{
+    CMainFrame frame(1);
+    frame.OnCreate();
+    frame.show();
+    frame.OnFileNew();
+    WaitUntil([&] { return Idle(frame.TabView(0)); }, 20000);
+    std::vector<double> opens;
+    QElapsedTimer clock;
+    QObject::connect(&server, &HttpServer::requestReceived, [&](const QByteArray& path) {
+        if (qEnvironmentVariableIsSet("ZELVO_BENCH_VERBOSE"))
+            std::printf("  request %s at %.1f\n", path.constData(), clock.nsecsElapsed() / 1e6);
+    });
+    for (int i = 1; i < 19; ++i) {
+        clock.start();
+        frame.OpenUrlInNewTab(server.url("/page").toString());
+        WaitUntil([&] { return frame.TabCount() == i + 1; }, 20000);
+        const double created = clock.nsecsElapsed() / 1e6;
+        WaitUntil([&] { return !frame.TabView(i)->GetLocationURL().isEmpty(); }, 20000);
+        const double committed = clock.nsecsElapsed() / 1e6;
+        WaitUntil([&] { return Idle(frame.TabView(i)); }, 20000);
+        if (qEnvironmentVariableIsSet("ZELVO_BENCH_VERBOSE"))
+            std::printf("  created %.1f committed %.1f\n", created, committed);
+        opens.push_back(clock.nsecsElapsed() / 1e6);
+        if (qEnvironmentVariableIsSet("ZELVO_BENCH_VERBOSE"))
+            std::printf("  tab %d: %.1f ms\n", i + 1, opens.back());
+    }
+    std::vector<double> refreshes;
+    for (int i = 0; i < 200; ++i) {
+        clock.start();
+        frame.RefreshTabLabels();
+        refreshes.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::printf("(a) new tab to document complete, 18 tabs: median %.1f ms\n", Median(opens));
+    std::printf("(b) RefreshTabLabels with %d tabs: median %.3f ms\n", frame.TabCount(),
+                Median(refreshes));
+}
+
+double ColdStart(const QString& program, const QStringList& args, const QString& page)
+{
+    std::vector<double> times;
+    for (int run = 0; run < 7; ++run) {
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("ZELVO_HOME", home.path());
+        env.insert("ZELVO_HOMEPAGE", page);
+        env.insert("ZELVO_EXIT_AFTER", "loaded");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        env.insert("DISPLAY", QStringLiteral(":zelvo-bench-%1").arg(run));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        QElapsedTimer clock;
+        clock.start();
+        process.start(program, args);
+        QByteArray out;
+        while (!out.contains("loaded") && process.waitForReadyRead(30000))
+            out += process.readAll();
+        times.push_back(clock.nsecsElapsed() / 1e6);
+        process.waitForFinished(30000);
+    }
+    return Median(times);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QTemporaryDir home;
+    qputenv("ZELVO_HOME", QFile::encodeName(home.path()));
+    HttpServer server;
+    const QByteArray page = "<html><head><title>ベンチ</title></head><body><p>local page</p></body></html>";
+    server.route("/page", "text/html; charset=utf-8", page);
+    qputenv("ZELVO_HOMEPAGE", server.url("/page").toString().toUtf8());
+    OpenTabs(server);
+    EngineProfile::Shutdown();
+
+    QFile file(home.path() + "/page.html");
+    file.open(QIODevice::WriteOnly);
+    file.write(page);
+    file.close();
+    const QString url = QUrl::fromLocalFile(file.fileName()).toString();
+    const double zelvo = ColdStart(ZELVO_BINARY, {}, url);
+    const double minimal = ColdStart(MINIMAL_BINARY, {url}, url);
+    std::printf("(c) cold start to the first local page: Zelvo %.0f ms, minimal %.0f ms, "
+                "ratio %.2f\n", zelvo, minimal, zelvo / minimal);
+    return 0;
+}

@@ -1,0 +1,100 @@
+#include "frame/FilterCommands.h"
+
+#include "app/FlagToggle.h"
+#include "app/ProgramDir.h"
+#include "frame/CMainFrame.h"
+#include "platform/MessageBox.h"
+#include "res/CommandId.h"
+#include "view/CStopListDlg.h"
+#include "view/CZelvoView.h"
+#include "view/ForbiddenList.h"
+
+namespace {
+
+struct FlagCommand {
+    CommandId id;
+    const char* file;
+    const char* section;
+    const char* key;
+    ToggleKind toggle;
+    CheckRule check;
+};
+
+constexpr FlagCommand kFlagCommands[] = {
+    {CommandId::UrlSecurity, "Security.ini", "Security", "url_sec", ToggleKind::UrlSecurity,
+     CheckRule::EqualsOne},
+    {CommandId::SuppressMailto, "Security.ini", "Security", "mailto", ToggleKind::Plain,
+     CheckRule::NonZero},
+    {CommandId::ZelvoMultimedia, "Security.ini", "media", "setting", ToggleKind::Plain,
+     CheckRule::EqualsOne},
+    {CommandId::ForbiddenUrlFilter, "StopUrl.ini", "Security", "check", ToggleKind::Plain,
+     CheckRule::NonZero},
+    {CommandId::ForbiddenTitleFilter, "StopTitle.ini", "Security", "check", ToggleKind::Plain,
+     CheckRule::NonZero},
+};
+
+void AddToList(CMainFrame& frame, StopListKind kind)
+{
+    CZelvoView* view = frame.ActiveZelvoView();
+    if (!view)
+        return;
+    const bool urls = kind == StopListKind::Url;
+    const QString value = urls ? view->GetLocationURL() : view->GetLocationName();
+    const QString caption = urls ? QStringLiteral("下記を禁止URLリストに追加しますか？")
+                                 : QStringLiteral("下記を禁止タイトルリストに追加しますか？");
+    if (ShowMessageBox(&frame, value, caption, MbIcon::Question, MbButtons::YesNo) != MbAnswer::Yes)
+        return;
+    ForbiddenList::Append(SettingsPath(urls ? QStringLiteral("StopUrl.ini")
+                                            : QStringLiteral("StopTitle.ini")),
+                          urls ? "StopUrl" : "StopTitle", value);
+}
+
+} // namespace
+
+void BindFilterCommands(CMainFrame& frame)
+{
+    CommandMap& commands = frame.Commands();
+    for (const FlagCommand& flag : kFlagCommands) {
+        commands.Bind(
+            ToInt(flag.id),
+            [&frame, flag] {
+                const int now = ToggleFlag(flag.section, flag.key,
+                                           SettingsPath(QString::fromLatin1(flag.file)), flag.toggle);
+                if (flag.id == CommandId::ForbiddenTitleFilter)
+                    frame.SetTitleWatch(now == 1);
+            },
+            [flag](CmdUI& ui) {
+                ui.check = FlagChecked(flag.section, flag.key,
+                                       SettingsPath(QString::fromLatin1(flag.file)), flag.check)
+                               ? 1
+                               : 0;
+            });
+    }
+
+    auto needsView = [&frame](CmdUI& ui) { ui.enabled = frame.ActiveZelvoView() != nullptr; };
+    commands.Bind(
+        ToInt(CommandId::AddPageToForbiddenUrls), [&frame] { AddToList(frame, StopListKind::Url); },
+        needsView);
+    commands.Bind(
+        ToInt(CommandId::AddPageToForbiddenTitles),
+        [&frame] { AddToList(frame, StopListKind::Title); }, needsView);
+    commands.Bind(ToInt(CommandId::ForbiddenUrlList), [&frame] {
+        CStopListDlg dialog(StopListKind::Url, &frame);
+        dialog.exec();
+    });
+    commands.Bind(ToInt(CommandId::ForbiddenTitleList), [&frame] {
+        CStopListDlg dialog(StopListKind::Title, &frame);
+        dialog.exec();
+    });
+    commands.Bind(
+        ToInt(CommandId::SuppressDialogs),
+        [&frame] {
+            if (CZelvoView* view = frame.ActiveZelvoView())
+                view->SetSilent(!view->GetSilent());
+        },
+        [&frame](CmdUI& ui) {
+            CZelvoView* view = frame.ActiveZelvoView();
+            ui.enabled = view != nullptr;
+            ui.check = view && view->GetSilent() ? 1 : 0;
+        });
+}

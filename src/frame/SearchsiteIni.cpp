@@ -1,0 +1,112 @@
+#include "frame/SearchsiteIni.h"
+
+#include "app/ProfileStore.h"
+#include "app/ProgramDir.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+constexpr const char* kSection = "Searchsite";
+constexpr int kNameSize = 520;
+constexpr int kUrlSize = 1000;
+constexpr int kTranslationSize = 1000;
+
+QString Path()
+{
+    return SettingsPath(QStringLiteral("Searchsite.ini"));
+}
+
+qint64 Atoi(const QByteArray& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    qint64 n = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        n = std::min<qint64>(n * 10 + (text[i] - '0'), qint64(INT_MAX) + 1);
+    return negative ? std::max<qint64>(-n, INT_MIN) : std::min<qint64>(n, INT_MAX);
+}
+
+// Highest i of any "name_i" or "url_i" key in the section.
+int HighestKeyIndex(const QString& path)
+{
+    int highest = 0;
+    for (const QByteArray& key : ProfileStore::KeyNames(kSection, path)) {
+        const QByteArray lower = key.toLower();
+        QByteArray digits;
+        if (lower.startsWith("name_"))
+            digits = lower.mid(5);
+        else if (lower.startsWith("url_"))
+            digits = lower.mid(4);
+        bool ok = false;
+        const int i = digits.toInt(&ok);
+        if (ok && i > highest)
+            highest = i;
+    }
+    return highest;
+}
+
+QByteArray Key(const char* prefix, qint64 i)
+{
+    return QByteArray(prefix) + QByteArray::number(i);
+}
+
+} // namespace
+
+namespace SearchsiteIni {
+
+int Count()
+{
+    return static_cast<int>(Atoi(ProfileStore::GetString(kSection, "count", "0", 260, Path())));
+}
+
+QString Name(int i)
+{
+    return ProfileStore::GetText(kSection, Key("name_", i).constData(), QString(), kNameSize,
+                                 Path());
+}
+
+QString Url(int i)
+{
+    return ProfileStore::GetText(kSection, Key("url_", i).constData(), QString(), kUrlSize,
+                                 Path());
+}
+
+QList<Site> Sites()
+{
+    const int count = Count();
+    QList<Site> sites;
+    if (count < 1)
+        return sites;
+    const int last = std::min({count, HighestKeyIndex(Path()), kMaxSites});
+    for (int i = 1; i <= last; ++i)
+        sites.append(Site{Name(i), Url(i)});
+    return sites;
+}
+
+qint64 AddSite(const QString& name, const QString& url)
+{
+    const QString path = Path();
+    const qint64 n = qint64(Count()) + 1;
+    ProfileStore::WriteText(kSection, Key("url_", n).constData(), url, path);
+    ProfileStore::WriteText(kSection, Key("name_", n).constData(), name, path);
+    WritePrivateProfileStringA(kSection, "count", QByteArray::number(n).constData(), path);
+    return n;
+}
+
+QByteArray TranslationPrefix(const QByteArray& section)
+{
+    return ProfileStore::GetString(section.constData(), "url_1", "", kTranslationSize, Path());
+}
+
+QByteArray TranslationSuffix(const QByteArray& section)
+{
+    return ProfileStore::GetString(section.constData(), "url_2", "", kTranslationSize, Path());
+}
+
+} // namespace SearchsiteIni

@@ -1,0 +1,1 @@
+zelvo_add_test(tst_searchbars zelvo_frame zelvo_browser)
