@@ -44,6 +44,7 @@ private slots:
     void swapPages();
     void exitWritesEndlistAndRestoreReopens();
     void restoreWithoutEndlist();
+    void exitCleanupsRunAfterSaving();
 
 private:
     CMainFrame* Open();
@@ -370,6 +371,24 @@ void TestTabCommands::restoreWithoutEndlist()
     QCOMPARE(m_boxes[0].text, QStringLiteral("前回終了状態は保存されていません"));
     QCOMPARE(m_boxes[0].caption, QStringLiteral("注意"));
     QCOMPARE(frame->TabCount(), 1);
+}
+
+void TestTabCommands::exitCleanupsRunAfterSaving()
+{
+    WritePrivateProfileStringA("Enddetail", "url", "1", SettingsPath("Security.ini"));
+    WritePrivateProfileStringA("Enddetail", "endtab", "1", SettingsPath("Security.ini"));
+    WritePrivateProfileStringA("DeleteTab", "0", "http://x/", SettingsPath("Tablist.ini"));
+    CMainFrame* frame = Open();
+    WaitIdle();
+    QVERIFY(frame->m_wndAddressBar->count() > 0);
+    frame->close();
+    // The history saved in step 2 is gone again, and the user was told so.
+    QCOMPARE(ProfileStore::KeyNames("address", SettingsPath("Address.ini")), QList<QByteArray>{});
+    QCOMPARE(m_boxes.size(), 2);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("URL履歴を削除しました"));
+    QCOMPARE(m_boxes[1].text, QStringLiteral("最後に閉じたタブ履歴を削除しました。"));
+    QCOMPARE(ProfileStore::GetString("DeleteTab", "0", "", 520, SettingsPath("Tablist.ini")),
+             QByteArray());
 }
 
 int main(int argc, char** argv)
