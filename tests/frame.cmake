@@ -1,4 +1,4 @@
 zelvo_add_test(tst_mainframe zelvo_frame)
-zelvo_add_test(tst_tabs zelvo_frame zelvo_browser)
+zelvo_add_test(tst_tabs zelvo_testframe)
 zelvo_add_test(tst_commands zelvo_frame zelvo_browser)
-zelvo_add_test(tst_tabcommands zelvo_frame zelvo_browser)
+zelvo_add_test(tst_tabcommands zelvo_testframe)

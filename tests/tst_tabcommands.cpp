@@ -8,6 +8,7 @@
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
+#include "FrameHarness.h"
 #include "HttpServer.h"
 #include "TempHome.h"
 
@@ -89,24 +90,13 @@ void TestTabCommands::cleanupTestCase()
 
 CMainFrame* TestTabCommands::Open()
 {
-    m_frame = std::make_unique<CMainFrame>(1);
-    if (!m_frame->OnCreate())
-        return nullptr;
-    m_frame->show();
-    m_frame->OnFileNew();
+    m_frame = OpenFrame();
     return m_frame.get();
 }
 
 void TestTabCommands::WaitIdle()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [this] {
-            for (int i = 0; i < m_frame->TabCount(); ++i)
-                if (m_frame->TabView(i)->GetBusy() || m_frame->TabView(i)->GetLocationURL().isEmpty())
-                    return false;
-            return true;
-        }(),
-        15000);
+    QVERIFY(WaitTabsIdle(*m_frame));
 }
 
 // Tabs 0 … count - 1 showing /p0 … /pN.

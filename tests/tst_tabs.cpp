@@ -8,6 +8,7 @@
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
+#include "FrameHarness.h"
 #include "HttpServer.h"
 #include "TempHome.h"
 
@@ -122,26 +123,13 @@ void TestTabs::cleanupTestCase()
 
 CMainFrame* TestTabs::Open(const QByteArray& commandLine)
 {
-    m_frame = std::make_unique<CMainFrame>(1);
-    m_frame->SetStartupCommandLine(commandLine);
-    if (!m_frame->OnCreate())
-        return nullptr;
-    m_frame->resize(900, 600);
-    m_frame->show();
-    m_frame->OnFileNew();
+    m_frame = OpenFrame(commandLine);
     return m_frame.get();
 }
 
 void TestTabs::WaitIdle()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [this] {
-            for (int i = 0; i < m_frame->TabCount(); ++i)
-                if (m_frame->TabView(i)->GetBusy() || m_frame->TabView(i)->GetLocationURL().isEmpty())
-                    return false;
-            return true;
-        }(),
-        15000);
+    QVERIFY(WaitTabsIdle(*m_frame));
 }
 
 void TestTabs::labels_data()

@@ -115,8 +115,10 @@ bool CMainFrame::OnCreate()
         return false;
     setWindowIcon(BuiltinImages::FrameIcon());
 
+    // A.15
     if (GetPrivateProfileIntA("Window", "statusbar", 0, TablistPath()) == 1)
         m_wndStatusBar->hide();
+    m_windowTabsOnTop = GetPrivateProfileIntA("Window", "windowtab", 0, TablistPath()) == 1;
 
     m_titleTimer = new QTimer(this);
     m_titleTimer->setObjectName(QStringLiteral("timer37014"));
@@ -198,18 +200,8 @@ bool CMainFrame::CreateMainToolbar()
     band->setToolButtonStyle(Qt::ToolButtonIconOnly);
     const QList<QPixmap> images =
         LoadToolbarImages(QStringLiteral("tool.bmp"), BuiltinImages::MainToolbarStrip(), 20);
-    const CommandSink sink = Sink();
     for (const ToolbarButtonDef& def : MainToolbarButtons()) {
-        auto* action = new QAction(this);
-        action->setData(def.id);
-        if (def.image >= 0 && def.image < images.size())
-            action->setIcon(QIcon(images[def.image]));
-        action->setToolTip(TooltipOf(def.id));
-        action->setStatusTip(PromptOf(def.id));
-        const int id = def.id;
-        connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
-        band->addAction(action);
-        m_toolbarActions.append(action);
+        QAction* action = AddButton(band, def, images);
         if (def.dropDown) {
             static const QMap<int, int> kMenus = {{32810, 150}, {32774, 157}, {32779, 158},
                                                   {32814, 186}, {32978, 187}, {32777, 188}};
@@ -238,6 +230,33 @@ void CMainFrame::AttachDropDown(QToolButton* button, int resourceId)
                        menu);
 }
 
+QAction* CMainFrame::AddButton(QToolBar* bar, const ToolbarButtonDef& def,
+                               const QList<QPixmap>& images)
+{
+    auto* action = new QAction(bar);
+    action->setData(def.id);
+    if (def.image >= 0 && def.image < images.size())
+        action->setIcon(QIcon(images[def.image]));
+    action->setToolTip(TooltipOf(def.id));
+    action->setStatusTip(PromptOf(def.id));
+    const int id = def.id;
+    connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
+    bar->addAction(action);
+    m_toolbarActions.append(action);
+    return action;
+}
+
+QComboBox* CMainFrame::AddBox(QToolBar* band, const QString& name)
+{
+    auto* box = new QComboBox(band);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMinimumWidth(200);
+    band->addWidget(box);
+    return box;
+}
+
 QToolButton* CMainFrame::ToolButton(int id) const
 {
     for (QAction* action : m_toolbarActions)
@@ -251,14 +270,9 @@ QToolButton* CMainFrame::ToolButton(int id) const
 bool CMainFrame::CreateAddressBand()
 {
     QToolBar* band = AddBand(kBandAddress, QStringLiteral("URL"), QStringLiteral("アドレスバー"));
-    m_wndAddressBar = new QComboBox(band);
-    m_wndAddressBar->setObjectName(QStringLiteral("m_wndAddressBar"));
-    m_wndAddressBar->setEditable(true);
-    m_wndAddressBar->setInsertPolicy(QComboBox::NoInsert);
-    m_wndAddressBar->setMinimumWidth(200);
+    m_wndAddressBar = AddBox(band, QStringLiteral("m_wndAddressBar"));
     m_wndAddressBar->setMaxVisibleItems(20);
     m_wndAddressBar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    band->addWidget(m_wndAddressBar);
     connect(m_wndAddressBar->lineEdit(), &QLineEdit::returnPressed, this,
             [this] { SendCommand(kIdOk); });
 
@@ -266,16 +280,8 @@ bool CMainFrame::CreateAddressBand()
     m_connectToolbar->setIconSize(QSize(16, 16));
     const QList<QPixmap> images =
         LoadToolbarImages(QStringLiteral("Go.bmp"), BuiltinImages::ConnectToolbarStrip(), 16);
-    for (const ToolbarButtonDef& def : ConnectToolbarButtons()) {
-        auto* action = m_connectToolbar->addAction(
-            def.image >= 0 && def.image < images.size() ? QIcon(images[def.image]) : QIcon(),
-            QString());
-        action->setData(def.id);
-        action->setToolTip(TooltipOf(def.id));
-        const int id = def.id;
-        connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
-        m_toolbarActions.append(action);
-    }
+    for (const ToolbarButtonDef& def : ConnectToolbarButtons())
+        AddButton(m_connectToolbar, def, images);
     band->addWidget(m_connectToolbar);
     return true;
 }
@@ -283,12 +289,7 @@ bool CMainFrame::CreateAddressBand()
 bool CMainFrame::CreateSearchBand()
 {
     QToolBar* band = AddBand(kBandSearch, QStringLiteral("検索"), QStringLiteral("検索バー"));
-    m_wndSearchWords = new QComboBox(band);
-    m_wndSearchWords->setObjectName(QStringLiteral("m_wndSearchWords"));
-    m_wndSearchWords->setEditable(true);
-    m_wndSearchWords->setInsertPolicy(QComboBox::NoInsert);
-    m_wndSearchWords->setMinimumWidth(200);
-    band->addWidget(m_wndSearchWords);
+    m_wndSearchWords = AddBox(band, QStringLiteral("m_wndSearchWords"));
 
     m_searchToolbar = new QToolBar(band);
     m_searchToolbar->setIconSize(QSize(16, 16));
@@ -303,14 +304,7 @@ bool CMainFrame::CreateSearchBand()
             m_searchToolbar->addWidget(m_wndSearchSites);
             continue;
         }
-        auto* action = m_searchToolbar->addAction(
-            def.image >= 0 && def.image < images.size() ? QIcon(images[def.image]) : QIcon(),
-            QString());
-        action->setData(def.id);
-        action->setToolTip(TooltipOf(def.id));
-        const int id = def.id;
-        connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
-        m_toolbarActions.append(action);
+        QAction* action = AddButton(m_searchToolbar, def, images);
         if (def.dropDown) {
             auto* button = qobject_cast<QToolButton*>(m_searchToolbar->widgetForAction(action));
             QList<MenuItemDef> menu144 = PopupMenu(144);

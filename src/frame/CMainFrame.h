@@ -104,6 +104,7 @@ public:
     QToolBar* MainToolbar() const { return m_bands.value(kBandToolbar); }
     QWidget* StatusPane(int paneId) const { return m_statusPanes.value(paneId); }
     const QPixmap& SkinBitmap() const { return m_skin; }
+    bool WindowTabsOnTop() const { return m_windowTabsOnTop; }
     bool IsTitleWatchRunning() const;
     // Starts or stops the forbidden-title watch (timer 37014).
     void SetTitleWatch(bool on);
@@ -148,6 +149,8 @@ private:
     bool CreateTabBand();
     bool CreateStatusBar();
     QToolBar* AddBand(int bandId, const QString& text, const QString& name);
+    QAction* AddButton(QToolBar* bar, const ToolbarButtonDef& def, const QList<QPixmap>& images);
+    QComboBox* AddBox(QToolBar* band, const QString& name);
     void LoadSkin();
     void ApplySkinTo(QToolBar* band);
     QMenu* DropDownMenu(int resourceId);
@@ -200,6 +203,8 @@ private:
     QMap<int, QMenu*> m_dropDowns;
     QList<QAction*> m_toolbarActions;
     QPixmap m_skin;
+    // Where the window tabs go when they are made: above the pages, or below.
+    bool m_windowTabsOnTop = false;
     QTimer* m_titleTimer = nullptr;   // 37014
     QTimer* m_refreshTimer = nullptr; // 37018
     int m_autoRefresh = 0;

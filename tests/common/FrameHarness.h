@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <memory>
+
+class CMainFrame;
+
+// A main frame as the application makes it: bars built, shown, first tab open.
+std::unique_ptr<CMainFrame> OpenFrame(const QByteArray& commandLine = QByteArray());
+
+// Runs the event loop until every tab has an address and is not loading.
+bool WaitTabsIdle(const CMainFrame& frame, int timeoutMs = 15000);
