@@ -1,5 +1,6 @@
 #include "frame/CMainFrame.h"
 #include "frame/CTabBarCtrl.h"
+#include "app/RecentFiles.h"
 #include "res/MenuResources.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
@@ -9,6 +10,8 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QWebEngineView>
 #include <QtTest>
@@ -31,6 +34,7 @@ private slots:
     void acceleratorTable_data();
     void acceleratorTable();
     void acceleratorsWorkFromThePage();
+    void recentFilesInFileMenu();
 
 private:
     std::unique_ptr<TempHome> m_home;
@@ -166,8 +170,38 @@ void TestCommands::acceleratorsWorkFromThePage()
     QTRY_VERIFY(m_frame->Switches().navigateLock);
 }
 
+void TestCommands::recentFilesInFileMenu()
+{
+    // The application profile, in the test's own place.
+    QSettings(QStringLiteral("Zelvo"), QStringLiteral("Zelvo")).clear();
+    auto* bar = m_frame->MenuBand()->findChild<QMenuBar*>();
+    QMenu* file = bar->actions().first()->menu();
+    auto recent = [file] {
+        QStringList texts;
+        for (QAction* action : file->actions())
+            if (action->isVisible() && action->data().toInt() >= 57616 &&
+                action->data().toInt() <= 57619)
+                texts.append(action->text() + (action->isEnabled() ? "" : " (off)"));
+        return texts;
+    };
+    emit file->aboutToShow();
+    QCOMPARE(recent(), QStringList{"最近使ったﾌｧｲﾙ (off)"});
+    const QString page = m_home->file("page.html");
+    m_home->write("page.html", "<title>f</title>");
+    for (int i = 0; i < 5; ++i)
+        RecentFiles::Add(QStringLiteral("/tmp/f%1.html").arg(i));
+    RecentFiles::Add(page);
+    emit file->aboutToShow();
+    QCOMPARE(recent(), (QStringList{"&1 " + page, "&2 /tmp/f4.html", "&3 /tmp/f3.html",
+                                    "&4 /tmp/f2.html"}));
+    m_frame->SendCommand(57616);
+    QCOMPARE(m_frame->TabCount(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(m_frame->TabView(0)->GetLocationURL().endsWith("page.html"), 15000);
+}
+
 int main(int argc, char** argv)
 {
+    QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestCommands test;

@@ -8,14 +8,12 @@
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
-#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
 
 namespace {
 
-constexpr int kRecentFiles = 4;
 constexpr int kHandOverTimeoutMs = 3000;
 
 } // namespace
@@ -44,8 +42,7 @@ bool CZelvoApp::InitInstance()
     m_bXPStyle = GetPrivateProfileIntA("Window", "xp_style", 0, SettingsPath("Tablist.ini")) == 0
                      ? 1
                      : 0;
-    // A.4
-    LoadRecentFiles();
+    // A.4: the profile "Zelvo" keeps the recent files (see RecentFiles).
 
     // A.6
     m_pMainWnd = new CMainFrame(m_bXPStyle);
@@ -108,7 +105,6 @@ int CZelvoApp::ExitInstance(int code)
 {
     if (m_instance)
         m_instance->Stop();
-    SaveRecentFiles();
     // Pages go before the engine's profile, the profile before the application.
     delete m_pMainWnd;
     m_pMainWnd = nullptr;
@@ -116,36 +112,3 @@ int CZelvoApp::ExitInstance(int code)
     return code;
 }
 
-void CZelvoApp::LoadRecentFiles()
-{
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("Recent File List"));
-    m_recentFiles.clear();
-    for (int i = 1; i <= kRecentFiles; ++i) {
-        const QString file = settings.value(QStringLiteral("File%1").arg(i)).toString();
-        if (!file.isEmpty())
-            m_recentFiles.append(file);
-    }
-}
-
-void CZelvoApp::SaveRecentFiles() const
-{
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("Recent File List"));
-    for (int i = 1; i <= kRecentFiles; ++i) {
-        const QString key = QStringLiteral("File%1").arg(i);
-        if (i <= m_recentFiles.size())
-            settings.setValue(key, m_recentFiles[i - 1]);
-        else
-            settings.remove(key);
-    }
-}
-
-void CZelvoApp::AddRecentFile(const QString& path)
-{
-    m_recentFiles.removeAll(path);
-    m_recentFiles.prepend(path);
-    while (m_recentFiles.size() > kRecentFiles)
-        m_recentFiles.removeLast();
-    SaveRecentFiles();
-}

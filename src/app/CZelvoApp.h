@@ -24,18 +24,13 @@ public:
     static void ShowMainFrame(CMainFrame& frame);
     // The raw command line: the arguments after the program name.
     const QByteArray& CommandLine() const { return m_lpCmdLine; }
-    const QStringList& RecentFiles() const { return m_recentFiles; }
-    void AddRecentFile(const QString& path);
 
     int m_bXPStyle = 0;
 
 private:
     void WatchForBenchmark();
-    void LoadRecentFiles();
-    void SaveRecentFiles() const;
 
     CMainFrame* m_pMainWnd = nullptr;
     SingleInstance* m_instance = nullptr;
     QByteArray m_lpCmdLine;
-    QStringList m_recentFiles;
 };

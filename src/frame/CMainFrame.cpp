@@ -2,9 +2,11 @@
 
 #include "app/ProfileStore.h"
 #include "app/ProgramDir.h"
+#include "app/RecentFiles.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/CAboutDlg.h"
 #include "frame/CSearchBars.h"
+#include "frame/FilterCommands.h"
 #include "frame/CTabBarCtrl.h"
 #include "chrome/ToolbarImages.h"
 #include "view/CZelvoView.h"
@@ -36,6 +38,7 @@ namespace {
 
 constexpr int kIdOk = 1;
 constexpr int kTitleWatchMs = 1000;
+constexpr int kRecentFileFirst = 57616;
 
 // Status bar panes after pane 0, in order.
 constexpr int kStatusPanes[] = {33026, 33028, 61446, 61447, 61449, 63006, 63008, 59142, 59139};
@@ -344,10 +347,49 @@ bool CMainFrame::CreateMenuBand()
         QMenu* menu = MenuFactory::Build(title, top[i].items, sink, bar);
         menu->setObjectName(QStringLiteral("menu%1").arg(i));
         bar->addMenu(menu);
+        if (i == 0)
+            AttachRecentFiles(menu);
     }
     m_menuBand->addWidget(bar);
     setMenuWidget(nullptr);
     return true;
+}
+
+void CMainFrame::AttachRecentFiles(QMenu* fileMenu)
+{
+    QAction* placeholder = nullptr;
+    for (QAction* action : fileMenu->actions())
+        if (MenuFactory::CommandOf(action) == kRecentFileFirst)
+            placeholder = action;
+    if (!placeholder)
+        return;
+    // The list is read each time the menu opens; with no file the resource's
+    // item stays, disabled.
+    connect(fileMenu, &QMenu::aboutToShow, this, [this, fileMenu, placeholder] {
+        for (QAction* old : m_recentActions)
+            fileMenu->removeAction(old);
+        qDeleteAll(m_recentActions);
+        m_recentActions.clear();
+        const QStringList files = RecentFiles::Load();
+        placeholder->setVisible(files.isEmpty());
+        placeholder->setEnabled(false);
+        for (int i = 0; i < files.size(); ++i) {
+            auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), fileMenu);
+            action->setData(kRecentFileFirst + i);
+            const int id = kRecentFileFirst + i;
+            connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
+            fileMenu->insertAction(placeholder, action);
+            m_recentActions.append(action);
+        }
+    });
+    m_commands.BindRange(kRecentFileFirst, kRecentFileFirst + RecentFiles::kCount - 1,
+                         [this](int id) {
+                             const QString file = RecentFiles::Load().value(id - kRecentFileFirst);
+                             if (file.isEmpty())
+                                 return;
+                             if (CZelvoView* view = OnFileNew())
+                                 view->Navigate2(QUrl::fromLocalFile(file).toString());
+                         });
 }
 
 bool CMainFrame::CreateStatusBar()
@@ -431,6 +473,7 @@ void CMainFrame::BindCommands()
     BindTabListCommands();
     BindBrowserCommands();
     BindViewCommands();
+    BindFilterCommands(*this);
     m_commands.Bind(32868, [this] { OnTrayHide(); });
     m_commands.Bind(57665, [this] { close(); });
     m_commands.Bind(57664, [this] {

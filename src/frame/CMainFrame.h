@@ -151,6 +151,7 @@ private:
     QToolBar* AddBand(int bandId, const QString& text, const QString& name);
     QAction* AddButton(QToolBar* bar, const ToolbarButtonDef& def, const QList<QPixmap>& images);
     QComboBox* AddBox(QToolBar* band, const QString& name);
+    void AttachRecentFiles(QMenu* fileMenu);
     void LoadSkin();
     void ApplySkinTo(QToolBar* band);
     QMenu* DropDownMenu(int resourceId);
@@ -202,6 +203,7 @@ private:
     QMap<int, QWidget*> m_statusPanes;
     QMap<int, QMenu*> m_dropDowns;
     QList<QAction*> m_toolbarActions;
+    QList<QAction*> m_recentActions;
     QPixmap m_skin;
     // Where the window tabs go when they are made: above the pages, or below.
     bool m_windowTabsOnTop = false;

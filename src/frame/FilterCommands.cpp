@@ -44,9 +44,9 @@ void AddToList(CMainFrame& frame, StopListKind kind)
                                  : QStringLiteral("下記を禁止タイトルリストに追加しますか？");
     if (ShowMessageBox(&frame, value, caption, MbIcon::Question, MbButtons::YesNo) != MbAnswer::Yes)
         return;
-    ForbiddenList::Append(SettingsPath(urls ? QStringLiteral("StopUrl.ini")
-                                            : QStringLiteral("StopTitle.ini")),
-                          urls ? "StopUrl" : "StopTitle", value);
+    ForbiddenList::Append(
+        SettingsPath(urls ? QStringLiteral("StopUrl.ini") : QStringLiteral("StopTitle.ini")),
+        urls ? "StopUrl" : "StopTitle", value);
 }
 
 } // namespace
@@ -58,8 +58,9 @@ void BindFilterCommands(CMainFrame& frame)
         commands.Bind(
             ToInt(flag.id),
             [&frame, flag] {
-                const int now = ToggleFlag(flag.section, flag.key,
-                                           SettingsPath(QString::fromLatin1(flag.file)), flag.toggle);
+                const int now =
+                    ToggleFlag(flag.section, flag.key, SettingsPath(QString::fromLatin1(flag.file)),
+                               flag.toggle);
                 if (flag.id == CommandId::ForbiddenTitleFilter)
                     frame.SetTitleWatch(now == 1);
             },

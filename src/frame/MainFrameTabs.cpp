@@ -15,6 +15,7 @@
 #include "frame/TabLabels.h"
 #include "res/CommandId.h"
 #include "view/CZelvoView.h"
+#include "view/ForbiddenList.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -300,22 +301,16 @@ void CMainFrame::OnDuplicateTab()
 
 void CMainFrame::OnTitleWatchTick()
 {
-    const QString path = SettingsPath(QStringLiteral("StopTitle.ini"));
-    const int count = GetPrivateProfileIntA("StopTitle", "count", 0, path);
-    QList<QByteArray> titles;
-    for (int k = 0; k <= count && k < 100000; ++k) {
-        const QByteArray value =
-            ProfileStore::GetString("StopTitle", QByteArray::number(k).constData(), "", 520, path);
-        if (!value.isEmpty())
-            titles.append(value);
-    }
+    const QList<QByteArray> titles =
+        ForbiddenList::Load(SettingsPath(QStringLiteral("StopTitle.ini")), "StopTitle");
     if (titles.isEmpty())
         return;
+    // At most one tab a tick, the first in tab order that is not loading.
     for (int i = 0; i < m_tabFrames.size(); ++i) {
         CZelvoView* view = TabView(i);
         if (!view || view->GetBusy())
             continue;
-        if (titles.contains(Cp932::FromUnicode(view->GetLocationName()))) {
+        if (ForbiddenList::Matches(titles, view->GetLocationName())) {
             ActivateTab(i);
             SendCommand(ToInt(CommandId::TabClose));
             return;

@@ -499,7 +499,6 @@ void CHtmlView::FinishLoad(const QWebEngineLoadingInfo& info)
     if (failed)
         OnNavigateError(info.url().toString(), info.errorCode());
     if (hasDocument) {
-        OnDownloadComplete();
         const QUrl shown = m_page->url();
         if (!m_committed)
             RaiseNavigateComplete(shown);

@@ -5,6 +5,7 @@
 #include "app/FlagToggle.h"
 #include "app/ProfileStore.h"
 #include "app/ProgramDir.h"
+#include "app/RecentFiles.h"
 #include "frame/CChildFrame.h"
 #include "frame/TabLabels.h"
 #include "platform/MessageBox.h"
@@ -333,6 +334,7 @@ void CZelvoView::OnFileOpen()
         nullptr, QFileDialog::ReadOnly);
     if (path.isEmpty())
         return;
+    RecentFiles::Add(path);
     Navigate2(QUrl::fromLocalFile(path).toString());
 }
 

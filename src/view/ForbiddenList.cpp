@@ -83,8 +83,9 @@ bool Rewrite(const QString& file, const char* section, const QList<QByteArray>& 
     bool written = WritePrivateProfileStringA(section, nullptr, nullptr, file);
     if (entries.isEmpty())
         return written;
-    written = ProfileStore::WriteInt(section, "count", static_cast<int>(entries.size()) - 1, file) &&
-              written;
+    written =
+        ProfileStore::WriteInt(section, "count", static_cast<int>(entries.size()) - 1, file) &&
+        written;
     for (int i = 0; i < entries.size(); ++i)
         written = WritePrivateProfileStringA(section, QByteArray::number(i).constData(),
                                              entries[i].constData(), file) &&

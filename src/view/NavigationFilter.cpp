@@ -49,7 +49,7 @@ QString ExtensionTail(const QString& url)
 PlayerKind PlayerFor(const QString& url)
 {
     const QString key = AsciiLower(url.right(kMediaKeyChars));
-    static const char* const kWindowsMedia[] = {".wmv", ".asf", ".wma", ".asx",  ".wax", ".wvx",
+    static const char* const kWindowsMedia[] = {".wmv", ".asf", ".wma",  ".asx", ".wax",  ".wvx",
                                                 ".mid", ".mpg", ".midi", ".avi", ".mpeg", ".mp3"};
     for (const char* extension : kWindowsMedia)
         if (key.contains(QLatin1String(extension)))
@@ -82,8 +82,8 @@ NavigationDecision DecideRest(const QString& url, const FilterSettings& settings
         decision.outcome = NavigationOutcome::RefuseAndCloseTab;
         return decision;
     }
-    if (lock.on && !lock.lockedUrl.isEmpty() && url != lock.lockedUrl) {
-        if (false) {
+    if (frame == FrameKind::Top && lock.on && !lock.lockedUrl.isEmpty() && url != lock.lockedUrl) {
+        if (lock.returning) {
             decision.outcome = NavigationOutcome::RefuseSilently;
         } else {
             decision.outcome = NavigationOutcome::RedirectToLocked;
@@ -192,7 +192,7 @@ QByteArray EscapeHtml(const QString& text)
 
 QByteArray FillPlayerPage(PlayerKind kind, const QByteArray& templateText, const QString& url)
 {
-    const QByteArray address = url.toLatin1();
+    const QByteArray address = EscapeHtml(url);
     QByteArray page = templateText;
     if (kind == PlayerKind::WindowsMedia) {
         page.replace(QByteArrayLiteral("<param name=\"FileName\" value=\"\">"),

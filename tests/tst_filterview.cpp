@@ -1,0 +1,776 @@
+#include "app/Cp932.h"
+#include "app/ProgramDir.h"
+#include "frame/CChildFrame.h"
+#include "frame/CMainFrame.h"
+#include "frame/FilterCommands.h"
+#include "platform/MessageBox.h"
+#include "res/CommandId.h"
+#include "view/CStopListDlg.h"
+#include "view/CZelvoView.h"
+#include "view/EnginePage.h"
+#include "view/EngineProfile.h"
+
+#include "HttpServer.h"
+#include "TempHome.h"
+
+#include <QDesktopServices>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWebEngineView>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray Page(const QByteArray& title, const QByteArray& body = QByteArray())
+{
+    return "<html><head><meta charset=\"utf-8\"><title>" + title + "</title></head><body>" + body +
+           "</body></html>";
+}
+
+QVariant RunJs(CHtmlView* view, const QString& script)
+{
+    QVariant result;
+    bool done = false;
+    view->GetPage()->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    QTest::qWaitFor([&] { return done; }, 10000);
+    return result;
+}
+
+// A lone view, to hand the filter addresses no engine would report.
+class FakeHost : public IViewHost {
+public:
+    void AddTab(CChildFrame*) override {}
+    void RefreshTabLabels() override {}
+    void AddAddressHistory(const QString&) override {}
+    int TabCount() const override { return 1; }
+    void SetMessageText(const QString&) override {}
+    void SendCommand(int) override {}
+    void PostCommand(int) override {}
+    void SetFrameCaption(const QString&) override {}
+    CZelvoView* CreateNewTab(CZelvoDoc*, bool) override { return nullptr; }
+    ViewSwitches& Switches() override { return switches; }
+    QByteArray StartupCommandLine() const override { return QByteArray(); }
+
+    ViewSwitches switches;
+};
+
+class ProbeView : public CZelvoView {
+public:
+    using CZelvoView::CZelvoView;
+    using CZelvoView::OnBeforeNavigate2;
+};
+
+} // namespace
+
+class TestFilterView : public QObject {
+    Q_OBJECT
+
+public slots:
+    void openMail(const QUrl& url) { m_mailOpened.append(url); }
+
+private slots:
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+    void scriptAddresses_data();
+    void scriptAddresses();
+    void mailLinks_data();
+    void mailLinks();
+    void extensionQuestion_data();
+    void extensionQuestion();
+    void extensionQuestionInRealBox();
+    void refusedScriptKeepsTab_data();
+    void refusedScriptKeepsTab();
+    void forbiddenUrls_data();
+    void forbiddenUrls();
+    void playerPages_data();
+    void playerPages();
+    void hostileAddressDoesNotRun_data();
+    void hostileAddressDoesNotRun();
+    void navigateLockAcrossTabs();
+    void navigateLockSparesFramesAndRedirects();
+    void titleWatchClosesOnePerTick();
+    void flagCommands_data();
+    void flagCommands();
+    void addPageToList_data();
+    void addPageToList();
+    void listDialogs_data();
+    void listDialogs();
+    void silentPerView();
+
+private:
+    CMainFrame* Open();
+    CZelvoView* Active() const { return m_frame->ActiveZelvoView(); }
+    void WaitIdle(CHtmlView* view, const QString& url);
+    QString Url(const QByteArray& path) const { return m_server->url(path).toString(); }
+    void Settings(const QString& file, const QByteArray& text) { m_home->write(file, text); }
+
+    std::unique_ptr<TempHome> m_home;
+    std::unique_ptr<HttpServer> m_server;
+    std::unique_ptr<CMainFrame> m_frame;
+    QList<MessageBoxCall> m_boxes;
+    MbAnswer m_answer = MbAnswer::Yes;
+    QList<QUrl> m_mailOpened;
+};
+
+void TestFilterView::init()
+{
+    m_home = std::make_unique<TempHome>();
+    QVERIFY(ProgramDir::Prepare());
+    m_server = std::make_unique<HttpServer>();
+    m_server->route("/home", "text/html", Page("Home"));
+    for (const char* path : {"/a", "/b", "/b.exe", "/b.EXE", "/b.ex", "/bad1", "/bad1/", "/bad3",
+                             "/inner", "/p%3Cscript%3E"})
+        m_server->route(path, "text/html", Page(QByteArray("Page ") + path));
+    m_server->route("/links", "text/html",
+                    Page("Links", "<a id=m href='mailto:x@y' style='display:block;width:300px;"
+                                  "height:60px'>mail</a><a id=n href='/a' style='display:block;"
+                                  "width:300px;height:60px'>a</a>"));
+    m_server->route("/frames", "text/html", Page("Frames", "<iframe src='/inner'></iframe>"));
+    m_server->route("/r", "text/html", Page("moved"));
+    m_server->setStatus("/r", 302);
+    m_server->addHeader("/r", "Location", "/a");
+    m_server->route("/bad-one", "text/html", Page("Bad One"));
+    m_server->route("/bad-two", "text/html", Page("Bad Two"));
+    m_server->route("/good", "text/html", Page("Good"));
+    // Every visit must reach the server, so counted requests count navigations.
+    for (const char* path : {"/home", "/a", "/b", "/frames", "/inner", "/r"})
+        m_server->addHeader(path, "Cache-Control", "no-store");
+    qputenv("ZELVO_HOMEPAGE", m_server->url("/home").toString().toUtf8());
+    m_boxes.clear();
+    m_answer = MbAnswer::Yes;
+    SetMessageBoxResponder([this](const MessageBoxCall& call) {
+        m_boxes.append(call);
+        return m_answer;
+    });
+}
+
+void TestFilterView::cleanup()
+{
+    SetMessageBoxResponder({});
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    m_mailOpened.clear();
+    m_frame.reset();
+    m_server.reset();
+    m_home.reset();
+    qunsetenv("ZELVO_HOMEPAGE");
+}
+
+void TestFilterView::cleanupTestCase()
+{
+    EngineProfile::Shutdown();
+}
+
+CMainFrame* TestFilterView::Open()
+{
+    m_frame = std::make_unique<CMainFrame>(1);
+    if (!m_frame->OnCreate())
+        return nullptr;
+    BindFilterCommands(*m_frame);
+    m_frame->resize(900, 600);
+    m_frame->show();
+    m_frame->OnFileNew();
+    WaitIdle(Active(), Url("/home"));
+    return m_frame.get();
+}
+
+void TestFilterView::WaitIdle(CHtmlView* view, const QString& url)
+{
+    QVERIFY(view);
+    // The engine names a requested address before its load starts: only the
+    // document itself tells that it is shown.
+    const QString shown = QStringLiteral("complete ") + url;
+    QTRY_VERIFY_WITH_TIMEOUT(view->GetLocationURL() == url && !view->GetBusy() &&
+                                 RunJs(view, "document.readyState+' '+location.href") == shown,
+                             15000);
+}
+
+void TestFilterView::scriptAddresses_data()
+{
+    QTest::addColumn<int>("urlSec");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("JavaScript:, url_sec on")
+        << 1 << "JavaScript:void(document.title='ran')" << true;
+    QTest::newRow("JavaScript:, url_sec off")
+        << 0 << "JavaScript:void(document.title='ran')" << false;
+    QTest::newRow("%3Cscript, url_sec on") << 1 << "/p%3Cscript%3E" << false;
+}
+
+void TestFilterView::scriptAddresses()
+{
+    QFETCH(int, urlSec);
+    QFETCH(QString, address);
+    QFETCH(bool, refused);
+    Settings("Security.ini", "[Security]\r\nurl_sec=" + QByteArray::number(urlSec) + "\r\n");
+    QVERIFY(Open());
+    CZelvoView* view = Active();
+    const bool script = address.startsWith(QLatin1String("JavaScript:"));
+    view->Navigate2(script ? address : Url(address.toLatin1()));
+    if (script) {
+        // Either the script ran or the box came: both are synchronous with the engine's turn.
+        QTRY_VERIFY(!m_boxes.isEmpty() || view->GetLocationName() == QLatin1String("ran"));
+    } else {
+        WaitIdle(view, Url(address.toLatin1()));
+    }
+    if (refused) {
+        QCOMPARE(m_boxes.size(), 1);
+        QCOMPARE(m_boxes[0].text, QStringLiteral("不正なURLのようなので接続を中止しました！"));
+        QCOMPARE(m_boxes[0].caption, QStringLiteral("中止"));
+        QCOMPARE(m_boxes[0].icon, MbIcon::Stop);
+        QCOMPARE(RunJs(view, "document.title").toString(), QStringLiteral("Home"));
+    } else {
+        QVERIFY(m_boxes.isEmpty());
+    }
+}
+
+void TestFilterView::mailLinks_data()
+{
+    QTest::addColumn<int>("mailto");
+    QTest::newRow("mailto on") << 1;
+    QTest::newRow("mailto off") << 0;
+}
+
+void TestFilterView::mailLinks()
+{
+    QFETCH(int, mailto);
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "openMail");
+    Settings("Security.ini", "[Security]\r\nmailto=" + QByteArray::number(mailto) + "\r\n");
+    QVERIFY(Open());
+    CZelvoView* view = Active();
+    view->Navigate2(Url("/links"));
+    WaitIdle(view, Url("/links"));
+    // Real clicks: the engine drops mail links that no user gesture opened.
+    auto click = [view](const char* id) {
+        const QVariantList at =
+            RunJs(view,
+                  QStringLiteral("var r=document.getElementById('%1').getBoundingClientRect();"
+                                 "[r.left+10,r.top+10]")
+                      .arg(QLatin1String(id)))
+                .toList();
+        QWidget* target = view->GetWebView()->focusProxy();
+        if (at.size() == 2 && target)
+            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));
+    };
+    click("m");
+    // The second link's page comes after the mail link has been dealt with.
+    click("n");
+    WaitIdle(view, Url("/a"));
+    QCOMPARE(m_mailOpened.size(), mailto == 0 ? 1 : 0);
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void TestFilterView::extensionQuestion_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<MbAnswer>("answer");
+    QTest::newRow("b.exe, Yes") << QByteArray("/b.exe") << ".exe" << MbAnswer::Yes;
+    QTest::newRow("b.exe, No") << QByteArray("/b.exe") << ".exe" << MbAnswer::No;
+    QTest::newRow("b.EXE") << QByteArray("/b.EXE") << "" << MbAnswer::No;
+    QTest::newRow("b.ex, No") << QByteArray("/b.ex") << ".ex" << MbAnswer::No;
+}
+
+void TestFilterView::extensionQuestion()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(QString, caption);
+    QFETCH(MbAnswer, answer);
+    Settings("Security.ini", "[Security]\r\nfilter=.exe+.zip\r\n");
+    QVERIFY(Open());
+    m_answer = answer;
+    CZelvoView* view = Active();
+    RunJs(view, "location.href='" + QString::fromLatin1(path) + "'");
+    const bool loads = caption.isEmpty() || answer == MbAnswer::Yes;
+    if (loads) {
+        WaitIdle(view, Url(path));
+    } else {
+        QTRY_COMPARE(m_boxes.size(), 1);
+        QTRY_VERIFY(!view->GetBusy());
+        QCOMPARE(view->GetLocationURL(), Url("/home"));
+    }
+    QCOMPARE(m_server->requestCount(path), loads ? 1 : 0);
+    QCOMPARE(m_boxes.size(), caption.isEmpty() ? 0 : 1);
+    if (!caption.isEmpty()) {
+        QCOMPARE(m_boxes[0].text, QStringLiteral("上記の拡張子ファイルをそのまま表示しますか？"));
+        QCOMPARE(m_boxes[0].caption, caption);
+        QCOMPARE(m_boxes[0].icon, MbIcon::Question);
+        QCOMPARE(m_boxes[0].buttons, MbButtons::YesNo);
+    }
+}
+
+void TestFilterView::extensionQuestionInRealBox()
+{
+    // The question is asked while the engine waits for its answer; the real
+    // box must be usable there.
+    SetMessageBoxResponder({});
+    Settings("Security.ini", "[Security]\r\nfilter=.exe\r\n");
+    QVERIFY(Open());
+    QString asked;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&asked] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->button(QMessageBox::Yes))
+            return;
+        asked = box->windowTitle();
+        box->button(QMessageBox::Yes)->click();
+    });
+    answerer.start(50);
+    Active()->GetPage()->runJavaScript("location.href='/b.exe'");
+    WaitIdle(Active(), Url("/b.exe"));
+    QCOMPARE(asked, QStringLiteral(".exe"));
+}
+
+void TestFilterView::refusedScriptKeepsTab_data()
+{
+    QTest::addColumn<int>("urlSec");
+    QTest::addColumn<int>("tabsAfter");
+    QTest::newRow("refused script: tab stays") << 1 << 2;
+    QTest::newRow("script allowed: forbidden list closes") << 0 << 1;
+}
+
+void TestFilterView::refusedScriptKeepsTab()
+{
+    QFETCH(int, urlSec);
+    QFETCH(int, tabsAfter);
+    Settings("Security.ini", "[Security]\r\nurl_sec=" + QByteArray::number(urlSec) + "\r\n");
+    Settings("StopUrl.ini",
+             "[Security]\r\ncheck=1\r\n[StopUrl]\r\ncount=1\r\n1=javascript:void(0)\r\n");
+    QVERIFY(Open());
+    m_frame->OnFileNew();
+    WaitIdle(Active(), Url("/home"));
+    QCOMPARE(m_frame->TabCount(), 2);
+    QSignalSpy ran(m_frame.get(), &CMainFrame::commandRan);
+    Active()->Navigate2(QStringLiteral("javascript:void(0)"));
+    if (tabsAfter == 1)
+        QTRY_COMPARE(m_frame->TabCount(), 1);
+    else
+        QTRY_COMPARE(m_boxes.size(), 1);
+    // The close is posted, so it would have run by the time a posted probe does.
+    bool probed = false;
+    QTimer::singleShot(0, this, [&probed] { probed = true; });
+    QTRY_VERIFY(probed);
+    QCOMPARE(m_frame->TabCount(), tabsAfter);
+    const bool closed = std::any_of(ran.cbegin(), ran.cend(), [](const QList<QVariant>& args) {
+        return args.value(0).toInt() == ToInt(CommandId::TabClose);
+    });
+    QCOMPARE(closed, tabsAfter == 1);
+}
+
+void TestFilterView::forbiddenUrls_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<bool>("inBackground");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("key 3") << QByteArray("/bad3") << false << true;
+    QTest::newRow("key 1") << QByteArray("/bad1") << false << true;
+    QTest::newRow("trailing slash") << QByteArray("/bad1/") << false << false;
+    QTest::newRow("in a background tab: the active one closes")
+        << QByteArray("/bad3") << true << true;
+}
+
+void TestFilterView::forbiddenUrls()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(bool, inBackground);
+    QFETCH(bool, closes);
+    Settings("StopUrl.ini",
+             "[Security]\r\ncheck=1\r\n[StopUrl]\r\ncount=3\r\n1=" + Url("/bad1").toLatin1() +
+                 "\r\n3=" + Url("/bad3").toLatin1() + "\r\n");
+    QVERIFY(Open());
+    CZelvoView* first = Active();
+    m_frame->OnFileNew();
+    CZelvoView* second = Active();
+    WaitIdle(second, Url("/home"));
+    // The active tab closes, wherever the forbidden address was asked for.
+    CZelvoView* navigated = inBackground ? first : second;
+    CZelvoView* survivor = first;
+    RunJs(navigated, "location.href='" + QString::fromLatin1(path) + "'");
+    if (closes) {
+        QTRY_COMPARE(m_frame->TabCount(), 1);
+        QCOMPARE(m_frame->TabView(0), survivor);
+        QCOMPARE(m_server->requestCount(path), 0);
+        QVERIFY(m_boxes.isEmpty());
+    } else {
+        WaitIdle(navigated, Url(path));
+        QCOMPARE(m_frame->TabCount(), 2);
+    }
+}
+
+void TestFilterView::playerPages_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("element");
+    QTest::newRow("x.MP3") << QByteArray("/x.MP3") << "media.html"
+                           << "AUDIO";
+    QTest::newRow("a.midi") << QByteArray("/a.midi") << "media.html"
+                            << "AUDIO";
+    QTest::newRow("a.wmv") << QByteArray("/a.wmv") << "media.html"
+                           << "VIDEO";
+    QTest::newRow("a.ram") << QByteArray("/a.ram") << "realone.html"
+                           << "AUDIO";
+    QTest::newRow(".rm?start=") << QByteArray("/a.rm?start=5&b=1") << "realone.html"
+                                << "VIDEO";
+}
+
+void TestFilterView::playerPages()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(QString, page);
+    QFETCH(QString, element);
+    Settings("Security.ini", "[media]\r\nsetting=1\r\n");
+    QVERIFY(Open());
+    CZelvoView* view = Active();
+    RunJs(view, "location.href='" + QString::fromLatin1(path) + "'");
+    WaitIdle(view, QUrl::fromLocalFile(m_home->file(page)).toString());
+    QVERIFY(m_home->read(page).contains(Cp932::FromUnicode(QStringLiteral("マルチメディア"))));
+    // The page plays the address itself, with the engine's own element.
+    const QVariantList player =
+        RunJs(view, "var m=document.querySelector('#player > *');m?[m.tagName,m.src]:[]").toList();
+    QCOMPARE(player.size(), 2);
+    QCOMPARE(player[0].toString(), element);
+    QCOMPARE(player[1].toString(), Url(path));
+}
+
+void TestFilterView::hostileAddressDoesNotRun_data()
+{
+    QTest::addColumn<bool>("escaped");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("through the filter") << true << false;
+    // Proves the probe: the same address put in unescaped does run.
+    QTest::newRow("unescaped, for comparison") << false << true;
+}
+
+void TestFilterView::hostileAddressDoesNotRun()
+{
+    QFETCH(bool, escaped);
+    QFETCH(bool, runs);
+    const QString hostile =
+        QStringLiteral("http://h/x\"></object></template><script>document.documentElement."
+                       "setAttribute('data-pwned','1')</script><b a=\".mp3");
+    Settings("Security.ini", "[media]\r\nsetting=1\r\n");
+    FakeHost host;
+    ProbeView view(&host, nullptr);
+    view.resize(600, 400);
+    view.show();
+    const QString page = m_home->file(QStringLiteral("media.html"));
+    if (escaped) {
+        bool cancel = false;
+        view.OnBeforeNavigate2(hostile, true, cancel);
+        QVERIFY(cancel);
+    } else {
+        QByteArray text = m_home->read(QStringLiteral("Zelvo.dat"));
+        text.replace(R"(<param name="FileName" value="">)",
+                     R"(<param name="FileName" value=")" + hostile.toLatin1() + "\">");
+        m_home->write(QStringLiteral("media.html"), text);
+        view.Navigate(page);
+    }
+    WaitIdle(&view, QUrl::fromLocalFile(page).toString());
+    QCOMPARE(RunJs(&view, "document.documentElement.hasAttribute('data-pwned')").toBool(), runs);
+    if (escaped) {
+        QCOMPARE(RunJs(&view, "document.scripts.length").toInt(), 1);
+        QCOMPARE(RunJs(&view, "document.getElementById('wm').content.querySelector('param')"
+                              ".getAttribute('value')")
+                     .toString(),
+                 hostile);
+    }
+}
+
+void TestFilterView::navigateLockAcrossTabs()
+{
+    QVERIFY(Open());
+    CZelvoView* first = Active();
+    first->Navigate2(Url("/a"));
+    WaitIdle(first, Url("/a"));
+    m_frame->SendCommand(ToInt(CommandId::NavigateLock));
+    QCOMPARE(m_frame->CommandState(ToInt(CommandId::NavigateLock)).check, 1);
+    // A new tab's own first page is held too.
+    m_frame->OnFileNew();
+    CZelvoView* second = Active();
+    WaitIdle(second, Url("/a"));
+    m_server->clearRequests();
+    RunJs(second, "location.href='/b'");
+    QTRY_COMPARE(m_server->requestCount("/a"), 1);
+    WaitIdle(second, Url("/a"));
+    first->Navigate2(Url("/b"));
+    QTRY_COMPARE(m_server->requestCount("/a"), 2);
+    WaitIdle(first, Url("/a"));
+    // A pop-up's page is held as well.
+    RunJs(first, "window.open('/b')");
+    QTRY_COMPARE(m_frame->TabCount(), 3);
+    WaitIdle(m_frame->TabView(2), Url("/a"));
+    QCOMPARE(m_server->requestCount("/b"), 0);
+
+    m_frame->SendCommand(ToInt(CommandId::NavigateLock));
+    QVERIFY(m_frame->Switches().lockedUrl.isEmpty());
+    RunJs(second, "location.href='/b'");
+    WaitIdle(second, Url("/b"));
+}
+
+void TestFilterView::navigateLockSparesFramesAndRedirects()
+{
+    QVERIFY(Open());
+    CZelvoView* view = Active();
+    view->Navigate2(Url("/frames"));
+    WaitIdle(view, Url("/frames"));
+    m_frame->SendCommand(ToInt(CommandId::NavigateLock));
+    m_server->clearRequests();
+    view->Refresh();
+    QTRY_COMPARE(m_server->requestCount("/inner"), 1);
+    WaitIdle(view, Url("/frames"));
+    QCOMPARE(RunJs(view, "frames[0].location.href").toString(), Url("/inner"));
+
+    // A locked address that redirects elsewhere is tried once, not for ever.
+    m_frame->Switches().lockedUrl = Url("/r");
+    m_server->clearRequests();
+    view->Navigate2(Url("/b"));
+    QTRY_COMPARE(m_server->requestCount("/r"), 1);
+    QTRY_VERIFY(!view->GetBusy());
+    QCOMPARE(m_server->requestCount("/a"), 0);
+    QCOMPARE(m_server->requestCount("/r"), 1);
+    QCOMPARE(view->GetLocationURL(), Url("/frames"));
+}
+
+void TestFilterView::titleWatchClosesOnePerTick()
+{
+    Settings("StopTitle.ini", "[StopTitle]\r\ncount=2\r\n1=Bad One\r\n2=Bad Two\r\n");
+    QVERIFY(Open());
+    Active()->Navigate2(Url("/bad-one"));
+    for (const char* path : {"/good", "/bad-two"}) {
+        m_frame->OnFileNew();
+        WaitIdle(Active(), Url("/home"));
+        Active()->Navigate2(Url(path));
+    }
+    for (int i = 0; i < 3; ++i)
+        QTRY_VERIFY_WITH_TIMEOUT(!m_frame->TabView(i)->GetBusy() &&
+                                     m_frame->TabView(i)->GetLocationName() != "Home",
+                                 15000);
+    QVERIFY(!m_frame->IsTitleWatchRunning());
+    auto* timer = m_frame->findChild<QTimer*>(QStringLiteral("timer37014"));
+    QVERIFY(timer);
+    QList<int> tabsAfterTick;
+    connect(timer, &QTimer::timeout, this,
+            [this, &tabsAfterTick] { tabsAfterTick.append(m_frame->TabCount()); });
+    m_frame->SendCommand(ToInt(CommandId::ForbiddenTitleFilter));
+    QVERIFY(m_frame->IsTitleWatchRunning());
+    QCOMPARE(timer->interval(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(tabsAfterTick.size() >= 3, 10000);
+    QCOMPARE(tabsAfterTick.mid(0, 3), (QList<int>{2, 1, 1}));
+    QCOMPARE(m_frame->TabView(0)->GetLocationName(), QStringLiteral("Good"));
+    m_frame->SendCommand(ToInt(CommandId::ForbiddenTitleFilter));
+    QVERIFY(!m_frame->IsTitleWatchRunning());
+}
+
+void TestFilterView::flagCommands_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("checkBefore");
+    QTest::addColumn<int>("checkAfter");
+    const int urlSec = ToInt(CommandId::UrlSecurity);
+    const int mailto = ToInt(CommandId::SuppressMailto);
+    const int media = ToInt(CommandId::ZelvoMultimedia);
+    const int stopUrl = ToInt(CommandId::ForbiddenUrlFilter);
+    const int stopTitle = ToInt(CommandId::ForbiddenTitleFilter);
+    QTest::newRow("url_sec missing")
+        << urlSec << "Security.ini" << QByteArray("Security") << QByteArray("url_sec")
+        << QByteArray() << QByteArray("1") << 0 << 1;
+    QTest::newRow("url_sec 1") << urlSec << "Security.ini" << QByteArray("Security")
+                               << QByteArray("url_sec") << QByteArray("1") << QByteArray("0") << 1
+                               << 0;
+    QTest::newRow("url_sec 2 kept")
+        << urlSec << "Security.ini" << QByteArray("Security") << QByteArray("url_sec")
+        << QByteArray("2") << QByteArray("2") << 0 << 0;
+    QTest::newRow("mailto 2") << mailto << "Security.ini" << QByteArray("Security")
+                              << QByteArray("mailto") << QByteArray("2") << QByteArray("0") << 1
+                              << 0;
+    QTest::newRow("media 0") << media << "Security.ini" << QByteArray("media")
+                             << QByteArray("setting") << QByteArray("0") << QByteArray("1") << 0
+                             << 1;
+    QTest::newRow("StopUrl check 2")
+        << stopUrl << "StopUrl.ini" << QByteArray("Security") << QByteArray("check")
+        << QByteArray("2") << QByteArray("0") << 1 << 0;
+    QTest::newRow("StopTitle check missing")
+        << stopTitle << "StopTitle.ini" << QByteArray("Security") << QByteArray("check")
+        << QByteArray() << QByteArray("1") << 0 << 1;
+    QTest::newRow("StopTitle check 7")
+        << stopTitle << "StopTitle.ini" << QByteArray("Security") << QByteArray("check")
+        << QByteArray("7") << QByteArray("0") << 1 << 0;
+}
+
+void TestFilterView::flagCommands()
+{
+    QFETCH(int, id);
+    QFETCH(QString, file);
+    QFETCH(QByteArray, section);
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(int, checkBefore);
+    QFETCH(int, checkAfter);
+    if (!before.isEmpty())
+        Settings(file, "[" + section + "]\r\n" + key + "=" + before + "\r\n");
+    QVERIFY(Open());
+    QCOMPARE(m_frame->CommandState(id).check, checkBefore);
+    m_frame->SendCommand(id);
+    QCOMPARE(m_home->read(file), "[" + section + "]\r\n" + key + "=" + after + "\r\n");
+    QCOMPARE(m_frame->CommandState(id).check, checkAfter);
+    if (id == ToInt(CommandId::ForbiddenTitleFilter))
+        QCOMPARE(m_frame->IsTitleWatchRunning(), after == "1");
+}
+
+void TestFilterView::addPageToList_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<MbAnswer>("answer");
+    QTest::newRow("URL, Yes") << ToInt(CommandId::AddPageToForbiddenUrls) << MbAnswer::Yes;
+    QTest::newRow("URL, No") << ToInt(CommandId::AddPageToForbiddenUrls) << MbAnswer::No;
+    QTest::newRow("title, Yes") << ToInt(CommandId::AddPageToForbiddenTitles) << MbAnswer::Yes;
+}
+
+void TestFilterView::addPageToList()
+{
+    QFETCH(int, id);
+    QFETCH(MbAnswer, answer);
+    const bool urls = id == ToInt(CommandId::AddPageToForbiddenUrls);
+    const QString file = urls ? QStringLiteral("StopUrl.ini") : QStringLiteral("StopTitle.ini");
+    const QByteArray section = urls ? "StopUrl" : "StopTitle";
+    Settings(file, "[" + section + "]\r\ncount=4\r\n0=x\r\n");
+    QVERIFY(Open());
+    Active()->Navigate2(Url("/good"));
+    WaitIdle(Active(), Url("/good"));
+    m_answer = answer;
+    m_frame->SendCommand(id);
+    QCOMPARE(m_boxes.size(), 1);
+    const QString value = urls ? Url("/good") : QStringLiteral("Good");
+    QCOMPARE(m_boxes[0].text, value);
+    QCOMPARE(m_boxes[0].caption, urls ? QStringLiteral("下記を禁止URLリストに追加しますか？")
+                                      : QStringLiteral("下記を禁止タイトルリストに追加しますか？"));
+    QCOMPARE(m_boxes[0].buttons, MbButtons::YesNo);
+    QCOMPARE(m_boxes[0].icon, MbIcon::Question);
+    QCOMPARE(m_home->read(file),
+             answer == MbAnswer::Yes
+                 ? "[" + section + "]\r\ncount=5\r\n0=x\r\n5=" + value.toLatin1() + "\r\n"
+                 : "[" + section + "]\r\ncount=4\r\n0=x\r\n");
+}
+
+void TestFilterView::listDialogs_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QByteArray>("after");
+    const int urls = ToInt(CommandId::ForbiddenUrlList);
+    const int titles = ToInt(CommandId::ForbiddenTitleList);
+    QTest::newRow("URLs: delete one, OK")
+        << urls << "delete,ok" << QByteArray("[StopUrl]\r\ncount=1\r\n0=a\r\n1=c\r\n");
+    QTest::newRow("titles: delete one, OK")
+        << titles << "delete,ok" << QByteArray("[StopTitle]\r\ncount=1\r\n0=a\r\n1=c\r\n");
+    QTest::newRow("delete refused, OK")
+        << urls << "keep,ok" << QByteArray("[StopUrl]\r\ncount=2\r\n0=a\r\n1=b\r\n2=c\r\n");
+    QTest::newRow("delete one, Cancel") << urls << "delete,cancel" << QByteArray();
+    QTest::newRow("delete all, Cancel")
+        << titles << "all,cancel" << QByteArray("[Security]\r\ncheck=1\r\n");
+    QTest::newRow("nothing selected") << urls << "none,cancel" << QByteArray();
+}
+
+void TestFilterView::listDialogs()
+{
+    QFETCH(int, id);
+    QFETCH(QString, action);
+    QFETCH(QByteArray, after);
+    const bool urls = id == ToInt(CommandId::ForbiddenUrlList);
+    const QString file = urls ? QStringLiteral("StopUrl.ini") : QStringLiteral("StopTitle.ini");
+    const QByteArray section = urls ? "StopUrl" : "StopTitle";
+    const QByteArray before =
+        "[Security]\r\ncheck=1\r\n[" + section + "]\r\ncount=4\r\n1=a\r\n2=\r\n3=b\r\n4=c\r\n";
+    Settings(file, before);
+    if (after.isEmpty())
+        after = before;
+    else if (!after.startsWith("[Security]"))
+        after = "[Security]\r\ncheck=1\r\n" + after;
+    QVERIFY(Open());
+    const QStringList steps = action.split(QLatin1Char(','));
+    QStringList shown;
+    QString title;
+    QColor background;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<CStopListDlg*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        title = dialog->windowTitle();
+        background = dialog->palette().color(QPalette::Window);
+        QListWidget* list = dialog->ListBox();
+        for (int i = 0; i < list->count(); ++i)
+            shown.append(list->item(i)->text());
+        const QString step = steps[0];
+        if (step == QLatin1String("delete") || step == QLatin1String("keep")) {
+            m_answer = step == QLatin1String("delete") ? MbAnswer::Yes : MbAnswer::No;
+            const QRect rect = list->visualItemRect(list->item(1));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        } else if (step == QLatin1String("all")) {
+            dialog->DeleteAllButton()->click();
+        } else {
+            list->clearSelection();
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                               QPoint(5, list->viewport()->height() - 5));
+        }
+        QPushButton* close = dialog->findChild<QPushButton*>(
+            steps[1] == QLatin1String("ok") ? QStringLiteral("IDOK") : QStringLiteral("IDCANCEL"));
+        close->click();
+    });
+    m_frame->SendCommand(id);
+    QCOMPARE(title, urls ? QStringLiteral("禁止URLリスト") : QStringLiteral("禁止タイトルリスト"));
+    QCOMPARE(background, QColor(230, 245, 253));
+    QCOMPARE(shown, (QStringList{"a", "b", "c"}));
+    QCOMPARE(m_home->read(file), after);
+    QCOMPARE(m_boxes.size(), 1);
+    if (steps[0] == QLatin1String("all")) {
+        QCOMPARE(m_boxes[0].text, QStringLiteral("全部削除しますか？"));
+        QCOMPARE(m_boxes[0].caption, QStringLiteral("確認"));
+    } else if (steps[0] == QLatin1String("none")) {
+        QCOMPARE(m_boxes[0].text, QStringLiteral("エラー"));
+        QCOMPARE(m_boxes[0].icon, MbIcon::Stop);
+    } else {
+        QCOMPARE(m_boxes[0].text, QStringLiteral("b"));
+        QCOMPARE(m_boxes[0].caption, QStringLiteral("下記を削除しますか？"));
+        QCOMPARE(m_boxes[0].buttons, MbButtons::YesNo);
+    }
+}
+
+void TestFilterView::silentPerView()
+{
+    QVERIFY(Open());
+    CZelvoView* loud = Active();
+    m_frame->OnFileNew();
+    CZelvoView* quiet = Active();
+    WaitIdle(quiet, Url("/home"));
+    const int id = ToInt(CommandId::SuppressDialogs);
+    QCOMPARE(m_frame->CommandState(id).check, 0);
+    m_frame->SendCommand(id);
+    QCOMPARE(m_frame->CommandState(id).check, 1);
+    QVERIFY(quiet->GetSilent());
+    QVERIFY(!loud->GetSilent());
+    QCOMPARE(RunJs(quiet, "alert('a'); confirm('b'); prompt('c') === null").toBool(), true);
+    QVERIFY(m_boxes.isEmpty());
+    RunJs(loud, "alert('a')");
+    QTRY_COMPARE(m_boxes.size(), 1);
+    m_frame->SendCommand(id);
+    QVERIFY(!quiet->GetSilent());
+    QCOMPARE(m_frame->CommandState(id).check, 0);
+}
+
+QTEST_MAIN(TestFilterView)
+#include "tst_filterview.moc"
