@@ -474,6 +474,10 @@ void CMainFrame::BindCommands()
     BindBrowserCommands();
     BindViewCommands();
     BindFilterCommands(*this);
+    // Favourites open in a new tab; the menu that issues them fills the list.
+    m_commands.BindRange(3584, 4095, [this](int id) {
+        OpenUrlInNewTab(m_favoriteUrls.value(id - 3584));
+    });
     m_commands.Bind(32868, [this] { OnTrayHide(); });
     m_commands.Bind(57665, [this] { close(); });
     m_commands.Bind(57664, [this] {

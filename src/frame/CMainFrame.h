@@ -126,6 +126,8 @@ public:
     QMdiArea* m_wndMDIClient = nullptr;
 
     QList<CChildFrame*> m_tabFrames;
+    // URL of favourites menu item k (command 3584 + k).
+    QStringList m_favoriteUrls;
 
 signals:
     // After every command and every tab or page event: toolbar states follow.
