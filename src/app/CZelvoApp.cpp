@@ -38,6 +38,10 @@ bool CZelvoApp::InitInstance()
         return false;
     ProgramDir::Prepare();
 
+    // A.2: the page engine. Started before the window is built, its own
+    // threads and processes get going while the bars are made.
+    EngineProfile::Instance();
+
     // A.3: xp_style 0 means the program draws its menus.
     m_bXPStyle = GetPrivateProfileIntA("Window", "xp_style", 0, SettingsPath("Tablist.ini")) == 0
                      ? 1

@@ -36,7 +36,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(StaticText(QStringLiteral("Zelvo Version " ZELVO_VERSION), this));
-    texts->addWidget(StaticText(QStringLiteral("Copyright (C) 2025 Zelvo 開発チーム"), this));
+    texts->addWidget(StaticText(QStringLiteral("Copyright (C) 2026 Zelvo 開発チーム"), this));
     texts->addWidget(
         StaticText(QStringLiteral("ゆっくり、たくさん。タブで巡るウェブブラウザ"), this));
 
