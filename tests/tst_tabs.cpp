@@ -13,6 +13,8 @@
 #include "TempHome.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QWebEngineView>
 #include <QMdiArea>
 #include <QTabBar>
 #include <QtTest>
@@ -84,6 +86,7 @@ private slots:
     void favoritesPageAtStart_data();
     void favoritesPageAtStart();
     void backForwardFollowFocusedTab();
+    void pageCommands();
     void screenshot();
 
 private:
@@ -436,6 +439,38 @@ void TestTabs::backForwardFollowFocusedTab()
     frame->SendCommand(32774);
     QTRY_VERIFY(frame->CommandState(32779).enabled);
     QTRY_COMPARE(frame->TabView(0)->GetLocationURL(), m_server->url("/home").toString());
+}
+
+void TestTabs::pageCommands()
+{
+    m_server->route("/text", "text/html", Page("Text", "<p>zelvo turtle zelvo</p>"));
+    CMainFrame* frame = Open();
+    WaitIdle();
+    CZelvoView* view = frame->TabView(0);
+    view->Navigate2(m_server->url("/text").toString());
+    QTRY_COMPARE(view->GetLocationName(), QStringLiteral("Text"));
+    // Find in page: a bar under the page, closed again by Escape.
+    frame->SendCommand(32810);
+    QWidget* bar = view->FindBar();
+    QVERIFY(bar && bar->isVisible());
+    auto* edit = bar->findChild<QLineEdit*>();
+    QTest::keyClicks(edit, "tortoise");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTRY_VERIFY(!edit->styleSheet().isEmpty());
+    edit->clear();
+    QTest::keyClicks(edit, "turtle");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTRY_VERIFY(edit->styleSheet().isEmpty());
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QVERIFY(!bar->isVisible());
+    // Text size: the radio mark follows the zoom.
+    frame->SendCommand(32773);
+    QCOMPARE(frame->CommandState(32773).check, 1);
+    QCOMPARE(frame->CommandState(32771).check, 0);
+    // View source opens in a tab of its own.
+    frame->SendCommand(32801);
+    QTRY_COMPARE(frame->TabCount(), 2);
+    QTRY_VERIFY(frame->TabView(1)->GetLocationURL().startsWith("view-source:"));
 }
 
 void TestTabs::screenshot()
