@@ -21,7 +21,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QUrl>
 
 namespace {
@@ -35,6 +35,26 @@ QString SecurityPath()
 {
     return SettingsPath(QStringLiteral("Security.ini"));
 }
+
+// Escape in the find box closes the bar, whether or not the window is active.
+class EscapeFilter : public QObject {
+public:
+    EscapeFilter(QPushButton* close, QObject* parent) : QObject(parent), m_close(close) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            m_close->click();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton* m_close;
+};
 
 bool IsStatusWorthShowing(const QString& text)
 {
@@ -371,9 +391,7 @@ void CZelvoView::BuildFindBar()
         FindText(QString(), FindDirection::Forward);
         m_findBar->hide();
     });
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_findBar);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, close, &QPushButton::click);
+    m_findText->installEventFilter(new EscapeFilter(close, m_findText));
 }
 
 void CZelvoView::ShowFindBar()
