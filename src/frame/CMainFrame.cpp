@@ -8,6 +8,7 @@
 #include "frame/CSearchBars.h"
 #include "frame/FilterCommands.h"
 #include "frame/CTabBarCtrl.h"
+#include "res/CommandId.h"
 #include "chrome/ToolbarImages.h"
 #include "view/CZelvoView.h"
 
@@ -90,7 +91,6 @@ CommandSink CMainFrame::Sink()
 
 bool CMainFrame::OnCreate()
 {
-    // A.1: the owner-drawn look follows the application's choice made at start.
     m_wndMDIClient = new QMdiArea(this);
     m_wndMDIClient->setViewMode(QMdiArea::SubWindowView);
     m_wndMDIClient->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -134,7 +134,7 @@ bool CMainFrame::OnCreate()
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setObjectName(QStringLiteral("timer37018"));
     connect(m_refreshTimer, &QTimer::timeout, this,
-            [this] { SendCommand(32834); });
+            [this] { SendCommand(ToInt(CommandId::RefreshAll)); });
 
     // The closed-tab history lives from one run to the next.
     m_closedTabs.LoadClosedTabs();
