@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -33,6 +34,8 @@ private slots:
     void dropDownMenus_data();
     void dropDownMenus();
     void toolbarImagesFromFile();
+    void trayOrMinimise();
+    void fullScreenHidesVisibleBars();
 
 private:
     std::unique_ptr<CMainFrame> Open(int xpStyle = 1);
@@ -205,6 +208,38 @@ void TestMainFrame::toolbarImagesFromFile()
     auto frame = Open();
     const QImage back = frame->MainToolbar()->actions().first()->icon().pixmap(20, 20).toImage();
     QCOMPARE(back.pixelColor(10, 10), QColor(0, 128, 0));
+}
+
+void TestMainFrame::trayOrMinimise()
+{
+    auto frame = Open();
+    frame->SendCommand(32868);
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        QVERIFY(frame->isHidden());
+    else
+        QTRY_VERIFY(frame->isMinimized());
+    // A hand-over brings the window back.
+    frame->OnCopyData(QByteArray());
+    QVERIFY(frame->isVisible());
+    QVERIFY(!frame->isMinimized());
+}
+
+void TestMainFrame::fullScreenHidesVisibleBars()
+{
+    m_home->write("Tablist.ini", "[Window]\r\nstatusbar=1\r\n");
+    auto frame = Open();
+    frame->SendCommand(32936);
+    QVERIFY(!frame->MainToolbar()->isVisible());
+    QVERIFY(!frame->Band(kBandAddress)->isVisible());
+    QVERIFY(!frame->Band(kBandSearch)->isVisible());
+    QVERIFY(!frame->Band(kBandTabs)->isVisible());
+    // The status bar was hidden already: left alone, not shown again.
+    QVERIFY(!frame->m_wndStatusBar->isVisible());
+    QTRY_VERIFY(frame->isMaximized());
+    QCOMPARE(ProfileStore::GetString("Window", "statusbar", "", 10, SettingsPath("Tablist.ini")),
+             QByteArray("1"));
+    QCOMPARE(ProfileStore::GetString("Window", "tabbar", "", 10, SettingsPath("Tablist.ini")),
+             QByteArray("1"));
 }
 
 QTEST_MAIN(TestMainFrame)
