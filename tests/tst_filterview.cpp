@@ -39,8 +39,21 @@ QVariant RunJs(CHtmlView* view, const QString& script)
         result = value;
         done = true;
     });
-    QTest::qWaitFor([&] { return done; }, 10000);
+    (void)QTest::qWaitFor([&] { return done; }, 10000);
     return result;
+}
+
+// A real click: the engine drops mail links that no user gesture opened.
+void ClickElement(CHtmlView* view, const char* id)
+{
+    const QVariantList at =
+        RunJs(view, QStringLiteral("var r=document.getElementById('%1').getBoundingClientRect();"
+                                   "[r.left+10,r.top+10]")
+                        .arg(QLatin1String(id)))
+            .toList();
+    QWidget* target = view->GetWebView()->focusProxy();
+    if (at.size() == 2 && target)
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));
 }
 
 // A lone view, to hand the filter addresses no engine would report.
@@ -197,11 +210,17 @@ void TestFilterView::scriptAddresses_data()
     QTest::addColumn<int>("urlSec");
     QTest::addColumn<QString>("address");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("JavaScript:, url_sec on")
-        << 1 << "JavaScript:void(document.title='ran')" << true;
-    QTest::newRow("JavaScript:, url_sec off")
-        << 0 << "JavaScript:void(document.title='ran')" << false;
-    QTest::newRow("%3Cscript, url_sec on") << 1 << "/p%3Cscript%3E" << false;
+    QTest::addColumn<bool>("clicked");
+    for (bool clicked : {false, true}) {
+        const char* how = clicked ? "clicked link" : "typed";
+        QTest::addRow("JavaScript:, url_sec on, %s", how)
+            << 1 << "JavaScript:void(document.title='ran')" << true << clicked;
+        QTest::addRow("JavaScript:, url_sec off, %s", how)
+            << 0 << "JavaScript:void(document.title='ran')" << false << clicked;
+    }
+    QTest::newRow("escaped script link, url_sec off")
+        << 0 << "javascript:void(document.title%3D'ran')" << false << true;
+    QTest::newRow("%3Cscript, url_sec on") << 1 << "/p%3Cscript%3E" << false << false;
 }
 
 void TestFilterView::scriptAddresses()
@@ -209,13 +228,22 @@ void TestFilterView::scriptAddresses()
     QFETCH(int, urlSec);
     QFETCH(QString, address);
     QFETCH(bool, refused);
+    QFETCH(bool, clicked);
     Settings("Security.ini", "[Security]\r\nurl_sec=" + QByteArray::number(urlSec) + "\r\n");
+    if (clicked) {
+        m_server->route("/home", "text/html",
+                        Page("Home", "<a id=j href=\"" + address.toUtf8() +
+                                         "\" style='display:block;width:300px;height:60px'>j</a>"));
+    }
     QVERIFY(Open());
     CZelvoView* view = Active();
-    const bool script = address.startsWith(QLatin1String("JavaScript:"));
-    view->Navigate2(script ? address : Url(address.toLatin1()));
+    const bool script = address.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive);
+    if (clicked)
+        ClickElement(view, "j");
+    else
+        view->Navigate2(script ? address : Url(address.toLatin1()));
     if (script) {
-        // Either the script ran or the box came: both are synchronous with the engine's turn.
+        // Either the script ran or the box came.
         QTRY_VERIFY(!m_boxes.isEmpty() || view->GetLocationName() == QLatin1String("ran"));
     } else {
         WaitIdle(view, Url(address.toLatin1()));
@@ -247,21 +275,9 @@ void TestFilterView::mailLinks()
     CZelvoView* view = Active();
     view->Navigate2(Url("/links"));
     WaitIdle(view, Url("/links"));
-    // Real clicks: the engine drops mail links that no user gesture opened.
-    auto click = [view](const char* id) {
-        const QVariantList at =
-            RunJs(view,
-                  QStringLiteral("var r=document.getElementById('%1').getBoundingClientRect();"
-                                 "[r.left+10,r.top+10]")
-                      .arg(QLatin1String(id)))
-                .toList();
-        QWidget* target = view->GetWebView()->focusProxy();
-        if (at.size() == 2 && target)
-            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));
-    };
-    click("m");
+    ClickElement(view, "m");
     // The second link's page comes after the mail link has been dealt with.
-    click("n");
+    ClickElement(view, "n");
     WaitIdle(view, Url("/a"));
     QCOMPARE(m_mailOpened.size(), mailto == 0 ? 1 : 0);
     QVERIFY(m_boxes.isEmpty());

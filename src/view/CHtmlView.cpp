@@ -426,6 +426,20 @@ bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationTy
     return true;
 }
 
+void CHtmlView::PageScriptLink(const QString& href)
+{
+    if (m_muted)
+        return;
+    EnsureCreated();
+    bool cancel = false;
+    OnBeforeNavigate2(href, true, cancel);
+    if (cancel)
+        return;
+    // What follows "javascript:" is the script, percent-escapes undone.
+    const QString code = href.mid(href.indexOf(QLatin1Char(':')) + 1);
+    m_page->runJavaScript(QUrl::fromPercentEncoding(code.toUtf8()));
+}
+
 QWebEnginePage* CHtmlView::PageCreateWindow()
 {
     if (m_muted)

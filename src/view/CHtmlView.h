@@ -174,6 +174,7 @@ private:
     bool PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationType type,
                             bool isMainFrame);
     QWebEnginePage* PageCreateWindow();
+    void PageScriptLink(const QString& href);
 
     void EnsureCreated();
     void ConnectPage();

@@ -29,9 +29,14 @@ protected:
     bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
     bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
                           const QString& defaultValue, QString* result) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int lineNumber, const QString& sourceID) override;
 
 private:
+    void WatchScriptLinks();
+
     CHtmlView& m_view;
     DownloadControl m_downloadControl;
     bool m_silent = false;
+    QString m_scriptLinkMark;
 };
