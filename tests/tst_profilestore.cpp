@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 // Bytes as the original program's files hold them: code page 932, CR LF.
 static const QByteArray kOriginalFile =
     "[Tablist]\r\n"
@@ -44,6 +47,9 @@ private slots:
     void badInput_data();
     void badInput();
     void interruptedWriteKeepsOldFile();
+    void unreadableFileIsKept_data();
+    void unreadableFileIsKept();
+    void linkedFileIsWrittenThrough();
     void tooLongPathIsIgnored();
     void toggles_data();
     void toggles();
@@ -332,6 +338,58 @@ void TestProfileStore::interruptedWriteKeepsOldFile()
     QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Address.ini"});
     QVERIFY(WritePrivateProfileStringA("Tablist", "tabcount", "3", SettingsPath("Address.ini")));
     QCOMPARE(GetPrivateProfileIntA("Tablist", "tabcount", 0, SettingsPath("Address.ini")), 3);
+}
+
+void TestProfileStore::unreadableFileIsKept_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("pipe") << "pipe";
+    QTest::newRow("link to itself") << "loop";
+    QTest::newRow("directory") << "directory";
+}
+
+// Something stands where the file should be and cannot be read: reads give the
+// default without waiting, and a write leaves it alone instead of replacing it.
+void TestProfileStore::unreadableFileIsKept()
+{
+    QFETCH(QString, kind);
+    TempHome home;
+    const QString path = home.file("Address.ini");
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == "pipe")
+        QCOMPARE(mkfifo(name.constData(), 0600), 0);
+    else if (kind == "loop")
+        QCOMPARE(symlink(name.constData(), name.constData()), 0);
+    else
+        QVERIFY(QDir().mkdir(path));
+    QCOMPARE(GetPrivateProfileIntA("address", "address_count", 7, SettingsPath("Address.ini")), 7);
+    QVERIFY(!WritePrivateProfileStringA("address", "0", "http://a/", SettingsPath("Address.ini")));
+    struct stat st {};
+    QCOMPARE(lstat(name.constData(), &st), 0);
+    const bool same = kind == "pipe" ? S_ISFIFO(st.st_mode)
+                      : kind == "loop" ? S_ISLNK(st.st_mode)
+                                       : S_ISDIR(st.st_mode);
+    QVERIFY(same);
+    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                         QDir::NoDotAndDotDot),
+             QStringList{"Address.ini"});
+}
+
+void TestProfileStore::linkedFileIsWrittenThrough()
+{
+    TempHome home;
+    QTemporaryDir elsewhere;
+    const QString real = elsewhere.path() + "/Tablist.ini";
+    QFile file(real);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(kOriginalFile);
+    file.close();
+    QVERIFY(QFile::link(real, home.file("Tablist.ini")));
+    QVERIFY(WritePrivateProfileStringA("Tablist", "tabcount", "3", SettingsPath("Tablist.ini")));
+    QVERIFY(QFileInfo(home.file("Tablist.ini")).isSymLink());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll() != kOriginalFile);
+    QCOMPARE(GetPrivateProfileIntA("Tablist", "tabcount", 0, SettingsPath("Tablist.ini")), 3);
 }
 
 void TestProfileStore::tooLongPathIsIgnored()

@@ -152,35 +152,45 @@ bool PathAccepted(const QString& path)
     return !path.isEmpty() && path.size() <= kMaxSettingsPath;
 }
 
-bool ReadFile(const QString& path, QByteArray& data)
+enum class ReadResult { Read, Missing, Failed };
+
+ReadResult ReadFileResult(const QString& path, QByteArray& data)
 {
     if (!PathAccepted(path))
-        return false;
+        return ReadResult::Failed;
     // The exact name first: the case-insensitive lookup lists the directory.
-    int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe in a file's place cannot stop the program.
+    constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+    int fd = open(QFile::encodeName(path).constData(), kFlags);
     if (fd < 0 && errno == ENOENT)
-        fd = open(QFile::encodeName(ProfileStore::ResolvePath(path)).constData(),
-                  O_RDONLY | O_CLOEXEC);
+        fd = open(QFile::encodeName(ProfileStore::ResolvePath(path)).constData(), kFlags);
     if (fd < 0)
-        return false;
+        return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
-        return false;
+        return ReadResult::Failed;
     }
     data.resize(static_cast<qsizetype>(st.st_size));
     qsizetype got = 0;
+    bool failed = false;
     while (got < data.size()) {
         ssize_t r = read(fd, data.data() + got, static_cast<size_t>(data.size() - got));
         if (r < 0 && errno == EINTR)
             continue;
+        failed = r < 0;
         if (r <= 0)
             break;
         got += r;
     }
     close(fd);
     data.truncate(got);
-    return true;
+    return failed ? ReadResult::Failed : ReadResult::Read;
+}
+
+bool ReadFile(const QString& path, QByteArray& data)
+{
+    return ReadFileResult(path, data) == ReadResult::Read;
 }
 
 // Finds key in the first section named section; -1 in keyLine.start when missing.
@@ -286,7 +296,11 @@ bool WriteAll(int fd, const QByteArray& contents)
 // we run on commit the data of a file renamed over another before the rename.
 bool Replace(const QString& path, const QByteArray& contents)
 {
-    const QString target = ProfileStore::ResolvePath(path);
+    QString target = ProfileStore::ResolvePath(path);
+    // A settings file kept elsewhere behind a link stays there.
+    const QFileInfo link(target);
+    if (link.isSymLink() && link.exists())
+        target = link.canonicalFilePath();
     const QByteArray targetName = QFile::encodeName(target);
     QByteArray temp = targetName + ".XXXXXX";
     int fd = mkostemp(temp.data(), O_CLOEXEC);
@@ -398,7 +412,10 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
     if (!section || !PathAccepted(path))
         return false;
     QByteArray data;
-    ReadFile(path, data);
+    // A file that is there but cannot be read is kept as it is, not replaced
+    // by one holding only this key.
+    if (ReadFileResult(path, data) == ReadResult::Failed)
+        return false;
     QByteArray sec = TrimmedName(section);
 
     if (!key) {
