@@ -48,9 +48,13 @@ HttpServer::HttpServer(QObject* parent) : QObject(parent)
 
 HttpServer::~HttpServer()
 {
-    for (const Pending& pending : std::as_const(m_waiting)) {
-        if (pending.socket)
-            pending.socket->abort();
+    // Open connections go first, while the tables their handlers use still
+    // exist: the listening server outlives them and would delete them last.
+    m_server.close();
+    for (QTcpSocket* socket : m_server.findChildren<QTcpSocket*>()) {
+        socket->disconnect(this);
+        socket->abort();
+        delete socket;
     }
 }
 
