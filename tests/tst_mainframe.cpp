@@ -5,6 +5,8 @@
 
 #include "TempHome.h"
 
+#include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,6 +38,7 @@ private slots:
     void toolbarImagesFromFile();
     void trayOrMinimise();
     void fullScreenHidesVisibleBars();
+    void skinUnderBandsAndTabs();
 
 private:
     std::unique_ptr<CMainFrame> Open(int xpStyle = 1);
@@ -244,3 +247,23 @@ void TestMainFrame::fullScreenHidesVisibleBars()
 
 QTEST_MAIN(TestMainFrame)
 #include "tst_mainframe.moc"
+
+void TestMainFrame::skinUnderBandsAndTabs()
+{
+    QVERIFY(QDir(m_home->path()).mkdir("res"));
+    QImage skin(16, 16, QImage::Format_RGB32);
+    skin.fill(QColor(10, 200, 30));
+    QVERIFY(skin.save(m_home->file("res/青空.bmp"), "BMP"));
+    // The name as stored (CP932), in another case than the file's.
+    m_home->write("Tablist.ini", "[Skin]\r\nname=\x90\xc2\x8b\xf3.BMP\r\n");
+    m_home->write("Color.ini", "[TabColor]\r\nred=200\r\nenable=1\r\n");
+    auto frame = Open();
+    QVERIFY(!frame->SkinBitmap().isNull());
+    const QBrush band = frame->Band(kBandTabs)->palette().brush(QPalette::Window);
+    QCOMPARE(band.texture().toImage().pixel(0, 0), skin.pixel(0, 0));
+    // Plain faces take the system's colour, not the band's skin.
+    QCOMPARE(frame->m_wndTabBar->FaceColor(), QGuiApplication::palette().color(QPalette::Button));
+    // A right click on the bands brings no list of bands, which would hide them
+    // behind the settings' back.
+    QVERIFY(!frame->createPopupMenu());
+}

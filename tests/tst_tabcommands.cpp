@@ -31,6 +31,7 @@ private slots:
     void cleanupTestCase();
     void tabColors_data();
     void tabColors();
+    void onlyLeftClickActivatesTab();
     void settingsPagePalette();
     void settingsPageKeepsUnknownAction();
     void settingsPageWrites();
@@ -135,6 +136,24 @@ void TestTabCommands::tabColors()
     QCOMPARE(bar.FaceColor(), expectedFace);
     QCOMPARE(bar.ActiveTextColor(), text);
     QCOMPARE(bar.InactiveTextColor(), QColor(Qt::black));
+}
+
+void TestTabCommands::onlyLeftClickActivatesTab()
+{
+    OpenTabs(3);
+    CTabBarCtrl* bar = m_frame->m_wndTabBar;
+    QCOMPARE(bar->currentIndex(), 2);
+    const QPoint first = bar->tabRect(0).center();
+    QTest::mouseClick(bar, Qt::MiddleButton, {}, first);
+    QWheelEvent wheel(first, bar->mapToGlobal(first), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(bar, &wheel);
+    // The selection and the active page never part.
+    QCOMPARE(bar->currentIndex(), 2);
+    QCOMPARE(m_frame->ActiveZelvoView(), m_frame->TabView(2));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, first);
+    QCOMPARE(bar->currentIndex(), 0);
+    QCOMPARE(m_frame->ActiveZelvoView(), m_frame->TabView(0));
 }
 
 void TestTabCommands::settingsPagePalette()

@@ -262,6 +262,8 @@ void TestTabs::lastTabIsNeverClosed()
     QCOMPARE(frame->TabCount(), 1);
     QTRY_COMPARE(frame->TabView(0)->GetLocationURL(), QStringLiteral("about:blank"));
     QCOMPARE(frame->ClosedTabs().Count(), 1);
+    QCOMPARE(ProfileStore::GetText("DeleteTab", "0", QString(), 1040, SettingsPath("Tablist.ini")),
+             m_server->url("/home").toString());
     QTRY_COMPARE(frame->m_wndTabBar->tabText(0), QStringLiteral("about:blank..."));
 }
 

@@ -1,5 +1,6 @@
 #include "frame/CMainFrame.h"
 
+#include "app/Cp932.h"
 #include "app/ProfileStore.h"
 #include "app/ProgramDir.h"
 #include "app/RecentFiles.h"
@@ -177,9 +178,11 @@ QToolBar* CMainFrame::AddBand(int bandId, const QString& text, const QString& na
 void CMainFrame::LoadSkin()
 {
     const QByteArray name = ProfileStore::GetString("Skin", "name", "", 260, TablistPath());
+    // The name is CP932 like every setting; the file is found as the
+    // settings files are, without regard to case.
     const QString path = name.isEmpty() ? ProgramDir::Path()
-                                        : SettingsPath(QStringLiteral("res\\") +
-                                                       QString::fromLocal8Bit(name));
+                                        : ProfileStore::ResolvePath(SettingsPath(
+                                              QStringLiteral("res\\") + Cp932::ToUnicode(name)));
     m_skin = QPixmap();
     if (QFileInfo(path).isFile())
         m_skin.load(path);

@@ -133,6 +133,11 @@ signals:
     // After every command and every tab or page event: toolbar states follow.
     void commandRan(int id);
 
+public:
+    // No list of bands on a right click: bands are shown and hidden by the
+    // view commands, which keep the settings and check marks in step.
+    QMenu* createPopupMenu() override { return nullptr; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -3,8 +3,10 @@
 #include "app/ProfileStore.h"
 #include "app/ProgramDir.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace {
 
@@ -28,6 +30,8 @@ CTabBarCtrl::CTabBarCtrl(QWidget* parent) : QTabBar(parent)
     setUsesScrollButtons(true);
     setElideMode(Qt::ElideNone);
     setIconSize(QSize(14, 14));
+    // Only a click activates a tab; keys would move the selection alone.
+    setFocusPolicy(Qt::NoFocus);
     ReloadColors();
 }
 
@@ -43,7 +47,8 @@ void CTabBarCtrl::ReloadColors()
 
 QColor CTabBarCtrl::FaceColor() const
 {
-    return m_plainFaces ? palette().color(QPalette::Button) : m_face;
+    // The system's face colour: the band's own button brush is the skin picture.
+    return m_plainFaces ? QGuiApplication::palette().color(QPalette::Button) : m_face;
 }
 
 QSize CTabBarCtrl::tabSizeHint(int index) const
@@ -67,10 +72,11 @@ void CTabBarCtrl::paintEvent(QPaintEvent*)
             r.adjust(0, 2, 0, 0);
         painter.fillRect(r.adjusted(1, 1, -1, 0), FaceColor());
         // Frame lines: light above and left, shadow at the right.
-        painter.setPen(palette().color(QPalette::Light));
+        const QPalette system = QGuiApplication::palette();
+        painter.setPen(system.color(QPalette::Light));
         painter.drawLine(r.left(), r.bottom(), r.left(), r.top());
         painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-        painter.setPen(palette().color(QPalette::Dark));
+        painter.setPen(system.color(QPalette::Dark));
         painter.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
         QRect content = r.adjusted(1, 1, -1, 0);
         const QIcon icon = tabIcon(i);
@@ -95,5 +101,21 @@ void CTabBarCtrl::mousePressEvent(QMouseEvent* event)
         event->accept();
         return;
     }
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
     QTabBar::mousePressEvent(event);
+}
+
+void CTabBarCtrl::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The tab menu was shown on the press already.
+    event->accept();
+}
+
+void CTabBarCtrl::wheelEvent(QWheelEvent* event)
+{
+    // Turning the wheel would select a tab without activating its page.
+    event->accept();
 }

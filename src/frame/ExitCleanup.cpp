@@ -75,6 +75,7 @@ bool CMainFrame::ExitCleanup()
     if (m_saveLayout)
         m_saveLayout();
     // 12
+    m_favoriteUrls.clear();
     m_closedTabs.SaveClosedTabs();
     return true;
 }
