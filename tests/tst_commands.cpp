@@ -31,6 +31,7 @@ private slots:
     void builtCommandsAreHandled();
     void unhandledItemsAreDisabledInMenus();
     void noViewNoAction();
+    void viewOwnRangeReachesView();
     void acceleratorTable_data();
     void acceleratorTable();
     void acceleratorsWorkFromThePage();
@@ -115,6 +116,22 @@ void TestCommands::noViewNoAction()
         m_frame->SendCommand(id);
     }
     QCOMPARE(m_frame->TabCount(), 0);
+}
+
+void TestCommands::viewOwnRangeReachesView()
+{
+    // The encoding items belong to the view: enabled only while it is there.
+    QVERIFY(!m_frame->CommandState(37201).enabled);
+    QVERIFY(m_frame->OnFileNew());
+    QSignalSpy ran(m_frame.get(), &CMainFrame::commandRan);
+    for (int id : {37201, 37230, 37261}) {
+        QVERIFY(m_frame->CommandState(id).enabled);
+        m_frame->SendCommand(id);
+        QCOMPARE(ran.takeFirst().at(0).toInt(), id);
+    }
+    QVERIFY(!m_frame->CommandState(37262).enabled);
+    m_frame->SendCommand(37262);
+    QVERIFY(ran.isEmpty());
 }
 
 void TestCommands::acceleratorTable_data()

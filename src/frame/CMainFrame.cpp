@@ -427,8 +427,13 @@ void CMainFrame::SetMessageText(const QString& text)
 
 void CMainFrame::SendCommand(int id)
 {
-    if (!m_commands.Execute(id))
-        return;
+    if (!m_commands.Execute(id)) {
+        // What the frame does not know may be the active view's own command.
+        CZelvoView* view = ActiveZelvoView();
+        if (!view || !view->HandlesCommand(id))
+            return;
+        view->OnCommand(id);
+    }
     emit commandRan(id);
 }
 
@@ -439,6 +444,11 @@ void CMainFrame::PostCommand(int id)
 
 CmdUI CMainFrame::CommandState(int id) const
 {
+    if (!m_commands.Has(id)) {
+        const CZelvoView* view = ActiveZelvoView();
+        if (view && view->HandlesCommand(id))
+            return view->OnUpdateCommand(id);
+    }
     return m_commands.State(id);
 }
 
