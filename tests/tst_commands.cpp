@@ -10,6 +10,8 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QToolBar>
@@ -32,6 +34,7 @@ private slots:
     void unhandledItemsAreDisabledInMenus();
     void noViewNoAction();
     void viewOwnRangeReachesView();
+    void printSetupHoldsForLaterPrints();
     void acceleratorTable_data();
     void acceleratorTable();
     void acceleratorsWorkFromThePage();
@@ -132,6 +135,24 @@ void TestCommands::viewOwnRangeReachesView()
     QVERIFY(!m_frame->CommandState(37262).enabled);
     m_frame->SendCommand(37262);
     QVERIFY(ran.isEmpty());
+}
+
+void TestCommands::printSetupHoldsForLaterPrints()
+{
+    const QPageLayout::Orientation before = CHtmlView::Printer().pageLayout().orientation();
+    const QPageLayout::Orientation chosen =
+        before == QPageLayout::Landscape ? QPageLayout::Portrait : QPageLayout::Landscape;
+    int shown = 0;
+    CHtmlView::SetDialogResponder([&](QDialog& dialog) {
+        ++shown;
+        if (auto* setup = qobject_cast<QPageSetupDialog*>(&dialog))
+            setup->printer()->setPageOrientation(chosen);
+        return int(QDialog::Accepted);
+    });
+    m_frame->SendCommand(57606);
+    CHtmlView::SetDialogResponder({});
+    QCOMPARE(shown, 1);
+    QCOMPARE(CHtmlView::Printer().pageLayout().orientation(), chosen);
 }
 
 void TestCommands::acceleratorTable_data()

@@ -23,8 +23,6 @@
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QUrl>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -505,11 +503,8 @@ void CMainFrame::BindCommands()
             view->Navigate2(QUrl::fromLocalFile(path).toString());
     });
     m_commands.Bind(33057, [this] { OpenUrlInNewTab(m_openUrl); });
-    m_commands.Bind(57606, [this] {
-        QPrinter printer;
-        QPageSetupDialog dialog(&printer, this);
-        dialog.exec();
-    });
+    // The choice holds for every later print and page setup.
+    m_commands.Bind(57606, [this] { CHtmlView::PrintSetup(this); });
 }
 
 void CMainFrame::CreateAccelerators()

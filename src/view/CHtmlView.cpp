@@ -687,10 +687,20 @@ bool CHtmlView::PrintPreview()
 
 bool CHtmlView::PageSetup()
 {
+    return PrintSetup(this);
+}
+
+bool CHtmlView::PrintSetup(QWidget* parent)
+{
     if (g_printerBusy)
         return false;
-    QPageSetupDialog dialog(&SharedPrinter(), this);
+    QPageSetupDialog dialog(&SharedPrinter(), parent);
     return RunDialog(dialog) == QDialog::Accepted;
+}
+
+const QPrinter& CHtmlView::Printer()
+{
+    return SharedPrinter();
 }
 
 bool CHtmlView::ShowProperties()

@@ -11,6 +11,7 @@
 
 class EnginePage;
 class QDialog;
+class QPrinter;
 class QWebEngineLoadingInfo;
 class QWebEngineView;
 
@@ -147,6 +148,11 @@ public:
     // Tests answer the view's dialogs instead of showing them: the responder
     // gets the prepared dialog and returns its result.
     static void SetDialogResponder(std::function<int(QDialog&)> responder);
+
+    // The program's print setup: paper and orientation of the printer every
+    // view prints on. False when cancelled or while a print is running.
+    static bool PrintSetup(QWidget* parent);
+    static const QPrinter& Printer();
 
 protected:
     virtual void OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& cancel);
