@@ -133,6 +133,8 @@ void TestCommands::viewOwnRangeReachesView()
         QCOMPARE(ran.takeFirst().at(0).toInt(), id);
     }
     QVERIFY(!m_frame->CommandState(37262).enabled);
+    // "Always" can only be switched on where the filter itself can run.
+    QCOMPARE(m_frame->CommandState(32980).enabled, m_frame->CommandState(32975).enabled);
     m_frame->SendCommand(37262);
     QVERIFY(ran.isEmpty());
 }

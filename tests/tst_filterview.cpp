@@ -66,6 +66,7 @@ public:
     void SetMessageText(const QString&) override {}
     void SendCommand(int) override {}
     void PostCommand(int) override {}
+    bool CommandEnabled(int) const override { return false; }
     void SetFrameCaption(const QString&) override {}
     CZelvoView* CreateNewTab(CZelvoDoc*, bool) override { return nullptr; }
     ViewSwitches& Switches() override { return switches; }

@@ -39,6 +39,7 @@ public:
     void SetMessageText(const QString&) override {}
     void SendCommand(int id) override { sent.append(id); }
     void PostCommand(int id) override { sent.append(id); }
+    bool CommandEnabled(int) const override { return false; }
     void SetFrameCaption(const QString& text) override { caption = text; }
     CZelvoView* CreateNewTab(CZelvoDoc*, bool) override { return nullptr; }
     ViewSwitches& Switches() override { return switches; }

@@ -53,6 +53,7 @@ public:
     void SendCommand(int id) override;
     void PostCommand(int id) override;
     CmdUI CommandState(int id) const;
+    bool CommandEnabled(int id) const override { return CommandState(id).enabled; }
     bool IsCommandHandled(int id) const { return m_commands.Has(id); }
 
     // A second start's command line (hand-over).

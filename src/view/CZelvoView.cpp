@@ -103,7 +103,12 @@ CZelvoView::CZelvoView(IViewHost* host, CZelvoDoc* document, QWidget* parent)
                 m_host->SendCommand(ToInt(CommandId::MosaicFilter));
             }
         },
-        [this](CmdUI& ui) { ui.check = m_host->Switches().alwaysMosaic ? 1 : 0; });
+        [this](CmdUI& ui) {
+            const bool on = m_host->Switches().alwaysMosaic;
+            ui.check = on ? 1 : 0;
+            // Without the filter itself there is nothing to switch on.
+            ui.enabled = on || m_host->CommandEnabled(ToInt(CommandId::MosaicFilter));
+        });
     run(
         CommandId::FavoritesHtmlAtStart, [] { ToggleFlag("Home", "home", SecurityPath()); },
         [](CmdUI& ui) {
@@ -281,7 +286,8 @@ void CZelvoView::OnDocumentComplete(const QString& url)
     m_host->SetFrameCaption(title);
     if (m_frame)
         m_frame->setWindowTitle(title);
-    if (m_host->Switches().alwaysMosaic) {
+    if (m_host->Switches().alwaysMosaic &&
+        m_host->CommandEnabled(ToInt(CommandId::MosaicFilter))) {
         m_host->SendCommand(ToInt(CommandId::MosaicFilter));
         ShowMessageBox(this, QStringLiteral("画像をモザイクにしました！"), QStringLiteral("Zelvo"),
                        MbIcon::Information);
