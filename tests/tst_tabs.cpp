@@ -69,6 +69,7 @@ private slots:
     void labels_data();
     void labels();
     void firstTabOpensHomePage();
+    void tabLimit_data();
     void tabLimit();
     void childTabsSwitchRefusesNewTabs();
     void closingMovesFocus();
@@ -76,6 +77,7 @@ private slots:
     void lastTabIsNeverClosed();
     void nextAndPreviousWrap();
     void busyTabShowsBlanks();
+    void questionMarkTitleShowsAboutBlank();
     void popupBecomesTab();
     void handOverOpensTab_data();
     void handOverOpensTab();
@@ -173,24 +175,44 @@ void TestTabs::firstTabOpensHomePage()
     QCOMPARE(frame->m_wndAddressBar->itemText(0), m_server->url("/home").toString());
 }
 
+void TestTabs::tabLimit_data()
+{
+    QTest::addColumn<QByteArray>("tabcount");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("tabcount 4") << QByteArray("4") << 4;
+    QTest::newRow("default 20") << QByteArray() << 20;
+}
+
 void TestTabs::tabLimit()
 {
-    // The limit counts tabcount - 1 for limited openings: 3 tabs with tabcount 4.
-    WritePrivateProfileStringA("Tablist", "tabcount", "4", SettingsPath("Tablist.ini"));
+    // Limited openings stop at tabcount - 1 tabs.
+    QFETCH(QByteArray, tabcount);
+    QFETCH(int, limit);
+    if (!tabcount.isEmpty())
+        WritePrivateProfileStringA("Tablist", "tabcount", tabcount, SettingsPath("Tablist.ini"));
+    m_server->route("/opener", "text/html",
+                    Page("Opener", "<script>window.open('/b');</script>"));
     CMainFrame* frame = Open();
     WaitIdle();
     frame->SendCommand(32862);
     QTRY_COMPARE(frame->TabCount(), 2);
-    frame->OpenUrlInNewTab(m_server->url("/a").toString());
-    QTRY_COMPARE(frame->TabCount(), 3);
+    while (frame->TabCount() < limit - 1) {
+        const int before = frame->TabCount();
+        frame->OpenUrlInNewTab(m_server->url("/a").toString());
+        QTRY_COMPARE(frame->TabCount(), before + 1);
+    }
     WaitIdle();
     frame->SendCommand(32862);
     frame->OpenUrlInNewTab(m_server->url("/b").toString());
+    // A page's own pop-up is refused the same way.
+    frame->TabView(0)->Navigate2(m_server->url("/opener").toString());
+    QTRY_COMPARE(m_server->requestCount("/opener"), 1);
+    WaitIdle();
     QTest::qWait(300);
-    QCOMPARE(frame->TabCount(), 3);
+    QCOMPARE(frame->TabCount(), limit - 1);
     QCOMPARE(m_server->requestCount("/b"), 0);
     frame->SendCommand(57600);
-    QTRY_COMPARE(frame->TabCount(), 4);
+    QTRY_COMPARE(frame->TabCount(), limit);
 }
 
 void TestTabs::childTabsSwitchRefusesNewTabs()
@@ -225,6 +247,8 @@ void TestTabs::closingMovesFocus()
     QCOMPARE(frame->TabCount(), 2);
     QCOMPARE(frame->FocusedTab(), 1);
     QCOMPARE(frame->m_wndMDIClient->activeSubWindow(), second);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("Page A - Zelvo"));
+    QCOMPARE(second->windowTitle(), QStringLiteral("Page A"));
     // Closing the first focuses the former second.
     frame->SendCommand(37000);
     QCOMPARE(frame->FocusedTab(), 0);
@@ -301,6 +325,24 @@ void TestTabs::busyTabShowsBlanks()
     QTRY_COMPARE(frame->m_wndTabBar->tabText(0), QString(17, QLatin1Char(' ')));
     m_server->release("/slow");
     QTRY_COMPARE_WITH_TIMEOUT(frame->m_wndTabBar->tabText(0), QStringLiteral("Slow......"), 10000);
+}
+
+void TestTabs::questionMarkTitleShowsAboutBlank()
+{
+    m_server->route("/q", "text/html", Page("?"));
+    CMainFrame* frame = Open();
+    frame->OpenUrlInNewTab(m_server->url("/q").toString());
+    QTRY_COMPARE(frame->TabCount(), 2);
+    WaitIdle();
+    QTRY_COMPARE(frame->TabFrames()[1]->windowTitle(), QStringLiteral("about:blank"));
+    QCOMPARE(frame->windowTitle(), QStringLiteral("about:blank"));
+    QCOMPARE(frame->m_wndTabBar->tabText(1), QStringLiteral("about:blank..."));
+    // Closing the tab to its right brings it back to the front, captioned the same way.
+    frame->OpenUrlInNewTab(m_server->url("/a").toString());
+    QTRY_COMPARE(frame->TabCount(), 3);
+    WaitIdle();
+    frame->SendCommand(32814);
+    QCOMPARE(frame->windowTitle(), QStringLiteral("about:blank - Zelvo"));
 }
 
 void TestTabs::popupBecomesTab()

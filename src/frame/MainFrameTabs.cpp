@@ -136,13 +136,15 @@ void CMainFrame::RefreshTabLabels()
             continue;
         }
         const QString name = view->GetLocationName();
-        m_tabFrames[i]->setWindowTitle(name);
+        const QString title = TabLabels::DisplayTitle(name);
+        // The caption shows "about:blank" for "?" as every other caption does;
+        // the list keeps the title as the page gave it.
+        m_tabFrames[i]->setWindowTitle(title);
         // The count goes first, as the sections have always been ordered.
         if (lastWritten < 0)
             ProfileStore::WriteInt("Window_count", "count", i, windowList);
         lastWritten = i;
         ProfileStore::WriteText("Window_List", QByteArray::number(i).constData(), name, windowList);
-        const QString title = TabLabels::DisplayTitle(name);
         m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabIdle));
         // A tab label holds "&" literally; the bar would read it as a mnemonic.
         m_wndTabBar->setTabText(i, TabLabels::LabelText(title).replace(QLatin1Char('&'),
@@ -279,7 +281,8 @@ void CMainFrame::OnCloseTab()
         ActivateTab(next);
         if (CZelvoView* now = TabView(next)) {
             m_wndAddressBar->setEditText(now->GetLocationURL());
-            setWindowTitle(now->GetLocationName());
+            // The caption as for any change of the active tab.
+            UpdateCaption(next, true);
             now->put_RegisterAsBrowser(true);
         }
     } else {
