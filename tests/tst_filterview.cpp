@@ -67,6 +67,7 @@ public:
     void SendCommand(int) override {}
     void PostCommand(int) override {}
     bool CommandEnabled(int) const override { return false; }
+    void CommandStatesChanged() override {}
     void SetFrameCaption(const QString&) override {}
     CZelvoView* CreateNewTab(CZelvoDoc*, bool) override { return nullptr; }
     ViewSwitches& Switches() override { return switches; }

@@ -54,6 +54,7 @@ public:
     void PostCommand(int id) override;
     CmdUI CommandState(int id) const;
     bool CommandEnabled(int id) const override { return CommandState(id).enabled; }
+    void CommandStatesChanged() override { emit commandRan(0); }
     bool IsCommandHandled(int id) const { return m_commands.Has(id); }
 
     // A second start's command line (hand-over).

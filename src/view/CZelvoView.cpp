@@ -320,6 +320,7 @@ void CZelvoView::OnCommandStateChange(int command, bool enable)
         m_frame->canGoForward = enable ? 1 : 0;
     if (m_frame && command == CSC_NAVIGATEBACK)
         m_frame->canGoBack = enable ? 1 : 0;
+    m_host->CommandStatesChanged();
     CHtmlView::OnCommandStateChange(command, enable);
 }
 

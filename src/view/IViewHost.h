@@ -23,6 +23,8 @@ public:
     virtual void PostCommand(int id) = 0;
     // Whether a command would do something now.
     virtual bool CommandEnabled(int id) const = 0;
+    // The page changed what its commands can do (back, forward).
+    virtual void CommandStatesChanged() = 0;
     // The main window's caption, as the view sets it during loading.
     virtual void SetFrameCaption(const QString& text) = 0;
     // A new tab for the document (a pop-up or an open-in-new-tab); its view, or
