@@ -33,7 +33,7 @@ private slots:
     void tabColors();
     void onlyLeftClickActivatesTab();
     void settingsPagePalette();
-    void settingsPageKeepsUnknownAction();
+    void settingsPageKeepsStoredValues();
     void settingsPageWrites();
     void closedTabHistoryKeepsThirty();
     void clearedHistoryLeavesNoSection();
@@ -170,13 +170,16 @@ void TestTabCommands::settingsPagePalette()
     QVERIFY(!page.ChangeButton(CTabSet::TabFace)->isEnabled());
 }
 
-void TestTabCommands::settingsPageKeepsUnknownAction()
+void TestTabCommands::settingsPageKeepsStoredValues()
 {
-    m_home->write("Tablist.ini", "[Tablist]\r\ndbclick=9:\x89\xbd\x82\xa9\r\n"); // 何か
+    m_home->write("Tablist.ini", "[Tablist]\r\nwidth=480\r\ndbclick=9:\x89\xbd\x82\xa9\r\n"); // 何か
     CTabSet page;
     QCOMPARE(page.DoubleClickBox()->currentText(), QStringLiteral("9:何か"));
     QCOMPARE(page.RightClickBox()->currentText(), QStringLiteral("0:タブメニュー"));
-    QCOMPARE(page.WidthBox()->value(), 110);
+    QCOMPARE(page.WidthBox()->value(), 480);
+    m_home->write("Tablist.ini", "");
+    CTabSet fresh;
+    QCOMPARE(fresh.WidthBox()->value(), 110);
 }
 
 void TestTabCommands::settingsPageWrites()

@@ -65,7 +65,8 @@ CTabSet::CTabSet(QWidget* parent) : QWidget(parent)
     auto* widthGroup = new QGroupBox(QStringLiteral("タブ幅"), this);
     auto* widthRow = new QHBoxLayout(widthGroup);
     m_width = new QSpinBox(widthGroup);
-    m_width->setRange(0, 300);
+    // Wide enough for any width a screen can show, so a stored one is kept.
+    m_width->setRange(0, 9999);
     m_width->setValue(GetPrivateProfileIntA("Tablist", "width", 110, TablistPath()));
     widthRow->addWidget(m_width);
     widthRow->addStretch();
