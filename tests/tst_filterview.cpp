@@ -107,6 +107,7 @@ private slots:
     void forbiddenUrls();
     void playerPages_data();
     void playerPages();
+    void playerPageLoadsMedia();
     void hostileAddressDoesNotRun_data();
     void hostileAddressDoesNotRun();
     void navigateLockAcrossTabs();
@@ -456,6 +457,46 @@ void TestFilterView::playerPages()
     QCOMPARE(player.size(), 2);
     QCOMPARE(player[0].toString(), element);
     QCOMPARE(player[1].toString(), Url(path));
+}
+
+// A tenth of a second of silence: 8 kHz, 8 bits, mono.
+QByteArray SilentWave()
+{
+    const QByteArray samples(800, char(0x80));
+    auto le = [](quint32 v, int bytes) {
+        QByteArray out;
+        for (int i = 0; i < bytes; ++i)
+            out += char((v >> (8 * i)) & 0xFF);
+        return out;
+    };
+    return "RIFF" + le(36 + samples.size(), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
+           le(8000, 4) + le(8000, 4) + le(1, 2) + le(8, 2) + "data" + le(samples.size(), 4) +
+           samples;
+}
+
+void TestFilterView::playerPageLoadsMedia()
+{
+    // The player page lives in the program directory, the sound on the web:
+    // the engine must fetch it across that line.
+    m_server->route("/tone.mp3", "audio/wav", SilentWave());
+    Settings("Security.ini", "[media]\r\nsetting=1\r\n");
+    QVERIFY(Open());
+    CZelvoView* view = Active();
+    RunJs(view, "location.href='/tone.mp3'");
+    WaitIdle(view, QUrl::fromLocalFile(m_home->file("media.html")).toString());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        RunJs(view, "var m=document.querySelector('#player > audio');"
+                    "m&&!m.error&&m.readyState>=1&&m.duration>0.05")
+            .toBool(),
+        10000);
+    QVERIFY(m_server->requestCount("/tone.mp3") > 0);
+    // Any other local page stays off the web.
+    view->Navigate2(QUrl::fromLocalFile(m_home->file("home.html")).toString());
+    WaitIdle(view, QUrl::fromLocalFile(m_home->file("home.html")).toString());
+    const int before = m_server->requestCount("/tone.mp3");
+    RunJs(view, "var a=new Audio();a.src='" + Url("/tone.mp3") + "';document.body.appendChild(a);");
+    QTest::qWait(500);
+    QCOMPARE(m_server->requestCount("/tone.mp3"), before);
 }
 
 void TestFilterView::hostileAddressDoesNotRun_data()

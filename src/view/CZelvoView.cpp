@@ -11,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "res/CommandId.h"
 #include "security/SecurityFlags.h"
+#include "view/EnginePage.h"
 #include "view/IViewHost.h"
 #include "view/NavigationFilter.h"
 #include "view/ViewSwitches.h"
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QUrl>
+#include <QWebEngineSettings>
 
 namespace {
 
@@ -210,6 +212,12 @@ void CZelvoView::OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& c
         decision = decision.Answered(answer == MbAnswer::Yes);
     }
     ApplyFilterDecision(decision, cancel);
+    // A player page is a file of ours that plays an address on the web; no
+    // other local page may reach the web.
+    if (!cancel && isMainFrame) {
+        GetPage()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
+                                            !m_playerPage.isEmpty() && QUrl(url) == m_playerPage);
+    }
 }
 
 void CZelvoView::ApplyFilterDecision(const NavigationDecision& decision, bool& cancel)
@@ -229,6 +237,7 @@ void CZelvoView::ApplyFilterDecision(const NavigationDecision& decision, bool& c
     case NavigationOutcome::PlayerPage: {
         cancel = true;
         const QString page = NavigationFilter::WritePlayerPage(decision.player, decision.page);
+        m_playerPage = QUrl::fromLocalFile(page);
         // The engine is still asking about the refused navigation; a new one
         // can only start after it has its answer.
         QMetaObject::invokeMethod(this, [this, page] { Navigate(page); }, Qt::QueuedConnection);

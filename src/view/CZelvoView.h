@@ -61,4 +61,6 @@ private:
     QLineEdit* m_findText = nullptr;
     // Sent back to the locked address and not there yet.
     bool m_returningToLock = false;
+    // The player page this view last wrote.
+    QUrl m_playerPage;
 };
