@@ -334,6 +334,8 @@ void TestTabs::questionMarkTitleShowsAboutBlank()
 {
     m_server->route("/q", "text/html", Page("?"));
     CMainFrame* frame = Open();
+    // Any page that completes sets the caption: the first one must be done.
+    WaitIdle();
     frame->OpenUrlInNewTab(m_server->url("/q").toString());
     QTRY_COMPARE(frame->TabCount(), 2);
     WaitIdle();
