@@ -426,18 +426,15 @@ bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationTy
     return true;
 }
 
-void CHtmlView::PageScriptLink(const QString& href)
+void CHtmlView::PageScriptLink(const QString& href, bool isMainFrame, const QString& click)
 {
     if (m_muted)
         return;
     EnsureCreated();
     bool cancel = false;
-    OnBeforeNavigate2(href, true, cancel);
-    if (cancel)
-        return;
-    // What follows "javascript:" is the script, percent-escapes undone.
-    const QString code = href.mid(href.indexOf(QLatin1Char(':')) + 1);
-    m_page->runJavaScript(QUrl::fromPercentEncoding(code.toUtf8()));
+    OnBeforeNavigate2(href, isMainFrame, cancel);
+    if (!cancel)
+        m_page->RunScriptLink(click);
 }
 
 QWebEnginePage* CHtmlView::PageCreateWindow()

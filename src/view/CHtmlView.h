@@ -180,7 +180,7 @@ private:
     bool PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationType type,
                             bool isMainFrame);
     QWebEnginePage* PageCreateWindow();
-    void PageScriptLink(const QString& href);
+    void PageScriptLink(const QString& href, bool isMainFrame, const QString& click);
 
     void EnsureCreated();
     void ConnectPage();

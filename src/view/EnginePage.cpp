@@ -4,6 +4,7 @@
 #include "view/CHtmlView.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
@@ -29,30 +30,53 @@ EnginePage::EnginePage(QWebEngineProfile* profile, CHtmlView& view)
 void EnginePage::WatchScriptLinks()
 {
     // The engine runs a clicked script link without asking first. A script in
-    // a world of our own, which the page cannot see or reach, takes the click
-    // and reports the link; the view decides and runs it. The mark keeps the
-    // page from posing as that script.
-    m_scriptLinkMark = QStringLiteral("zelvo-script-link-%1:")
+    // a world of our own, which pages can neither see nor reach, holds the
+    // click back in every frame and reports the link; once the view allows
+    // it, the link runs in its own frame. The mark keeps pages from posing as
+    // that script; the number of each click is good for that click only.
+    m_scriptLinkMark = QStringLiteral("zelvo-script-link-%1 ")
                            .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
     QWebEngineScript script;
     script.setName(QStringLiteral("zelvo-script-links"));
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setRunsOnSubFrames(false);
+    script.setRunsOnSubFrames(true);
     script.setSourceCode(QStringLiteral(R"((function () {
-  var mark = '%1';
+  var mark = '%1', held = {};
   window.addEventListener('click', function (e) {
     if (e.defaultPrevented || e.button !== 0 || e.ctrlKey || e.shiftKey || e.metaKey)
       return;
     var link = e.target && e.target.closest ? e.target.closest('a[href], area[href]') : null;
-    if (!link || !/^\s*javascript:/i.test(link.getAttribute('href')))
+    var href = link ? link.getAttribute('href') : null;
+    if (!href || !/^\s*javascript:/i.test(href))
       return;
     e.preventDefault();
-    console.log(mark + link.getAttribute('href').trim());
+    var id = Math.random().toString(36).slice(2) + Date.now().toString(36);
+    held[id] = href.trim();
+    console.log(mark + (window === window.top ? 'top ' : 'sub ') + id + ' ' + held[id]);
+  }, false);
+  window.addEventListener('message', function (e) {
+    var id = e.data && e.data.zelvoScriptLink;
+    if (e.source !== window.top || typeof id !== 'string' || !(id in held))
+      return;
+    var href = held[id];
+    delete held[id];
+    location.href = href;
   }, false);
 })();)")
                              .arg(m_scriptLinkMark));
     scripts().insert(script);
+}
+
+void EnginePage::RunScriptLink(const QString& id)
+{
+    // Every frame hears it; only the one holding the click acts.
+    runJavaScript(QStringLiteral(R"((function post(w) {
+  try { w.postMessage({zelvoScriptLink: '%1'}, '*'); } catch (e) {}
+  for (var i = 0; i < w.frames.length; ++i) post(w.frames[i]);
+})(window);)")
+                      .arg(id),
+                  QWebEngineScript::ApplicationWorld);
 }
 
 EnginePage::~EnginePage()
@@ -101,9 +125,15 @@ void EnginePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                           const QString& message, int lineNumber,
                                           const QString& sourceID)
 {
-    if (message.startsWith(m_scriptLinkMark)) {
-        m_view.PageScriptLink(message.mid(m_scriptLinkMark.size()));
+    if (!message.startsWith(m_scriptLinkMark)) {
+        QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceID);
         return;
     }
-    QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceID);
+    // "top|sub <click> <link>"
+    const QStringList parts = message.mid(m_scriptLinkMark.size()).split(QLatin1Char(' '));
+    if (parts.size() < 3 || parts[1].isEmpty() ||
+        parts[1].contains(QRegularExpression(QStringLiteral("[^0-9a-z]"))))
+        return;
+    const QString href = parts.mid(2).join(QLatin1Char(' '));
+    m_view.PageScriptLink(href, parts[0] == QLatin1String("top"), parts[1]);
 }

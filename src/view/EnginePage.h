@@ -20,6 +20,8 @@ public:
     bool isSilent() const { return m_silent; }
 
     void setDownloadControl(quint32 word);
+    // Lets the held script link of that click run in its frame.
+    void RunScriptLink(const QString& id);
     quint32 downloadControl() const { return m_downloadControl.word(); }
 
 protected:
