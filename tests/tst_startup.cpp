@@ -20,6 +20,8 @@ private slots:
     void cleanupTestCase();
     void maximisedWhenLeftSo_data();
     void maximisedWhenLeftSo();
+    void menuDrawingFromTablist_data();
+    void menuDrawingFromTablist();
     void secondStartHandsOver();
 
 private:
@@ -73,6 +75,26 @@ void TestStartup::maximisedWhenLeftSo()
     CZelvoApp::ShowMainFrame(frame);
     QCOMPARE(frame.isMaximized(), maximised);
     QVERIFY(frame.isVisible());
+}
+
+void TestStartup::menuDrawingFromTablist_data()
+{
+    QTest::addColumn<QByteArray>("tablist");
+    QTest::addColumn<int>("xpStyle");
+    QTest::newRow("no Tablist.ini") << QByteArray() << 1;
+    QTest::newRow("xp_style 0") << QByteArray("[Window]\r\nxp_style=0\r\n") << 1;
+    QTest::newRow("xp_style 1") << QByteArray("[Window]\r\nxp_style=1\r\n") << 0;
+    QTest::newRow("xp_style 2") << QByteArray("[Window]\r\nxp_style=2\r\n") << 0;
+}
+
+void TestStartup::menuDrawingFromTablist()
+{
+    QFETCH(QByteArray, tablist);
+    QFETCH(int, xpStyle);
+    TempHome home;
+    if (!tablist.isEmpty())
+        home.write("Tablist.ini", tablist);
+    QCOMPARE(CZelvoApp::ReadXPStyle(), xpStyle);
 }
 
 void TestStartup::secondStartHandsOver()

@@ -42,10 +42,8 @@ bool CZelvoApp::InitInstance()
     // threads and processes get going while the bars are made.
     EngineProfile::Instance();
 
-    // A.3: xp_style 0 means the program draws its menus.
-    m_bXPStyle = GetPrivateProfileIntA("Window", "xp_style", 0, SettingsPath("Tablist.ini")) == 0
-                     ? 1
-                     : 0;
+    // A.3
+    m_bXPStyle = ReadXPStyle();
     // A.4: the profile "Zelvo" keeps the recent files (see RecentFiles).
 
     // A.6
@@ -94,6 +92,13 @@ void CZelvoApp::WatchForBenchmark()
         });
         poll->start(2);
     }
+}
+
+int CZelvoApp::ReadXPStyle()
+{
+    // xp_style 0, or none at all, means the program draws its menus.
+    return GetPrivateProfileIntA("Window", "xp_style", 0, SettingsPath("Tablist.ini")) == 0 ? 1
+                                                                                           : 0;
 }
 
 void CZelvoApp::ShowMainFrame(CMainFrame& frame)

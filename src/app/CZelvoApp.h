@@ -22,6 +22,8 @@ public:
     CMainFrame* MainFrame() const { return m_pMainWnd; }
     // Shows the frame as the previous run left it (maximised or not).
     static void ShowMainFrame(CMainFrame& frame);
+    // m_bXPStyle as Tablist.ini gives it: 1 when the program draws its menus.
+    static int ReadXPStyle();
     // The raw command line: the arguments after the program name.
     const QByteArray& CommandLine() const { return m_lpCmdLine; }
 
