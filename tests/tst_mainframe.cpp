@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -39,6 +40,7 @@ private slots:
     void trayOrMinimise();
     void fullScreenHidesVisibleBars();
     void skinUnderBandsAndTabs();
+    void bandLayoutRestored();
 
 private:
     std::unique_ptr<CMainFrame> Open(int xpStyle = 1);
@@ -245,8 +247,6 @@ void TestMainFrame::fullScreenHidesVisibleBars()
              QByteArray("1"));
 }
 
-QTEST_MAIN(TestMainFrame)
-#include "tst_mainframe.moc"
 
 void TestMainFrame::skinUnderBandsAndTabs()
 {
@@ -267,3 +267,30 @@ void TestMainFrame::skinUnderBandsAndTabs()
     // behind the settings' back.
     QVERIFY(!frame->createPopupMenu());
 }
+
+void TestMainFrame::bandLayoutRestored()
+{
+    // The tab band first, the toolbar on a row of its own below it; a band
+    // that no longer exists and a broken record leave their places alone.
+    m_home->write("State.ini", "[state]\r\n0=wID=E80D,cx=300,fStyle=000000A0\r\n"
+                               "1=wID=E80A,cx=120,fStyle=000000A1\r\n"
+                               "2=wID=FFFF,cx=10,fStyle=000000A8\r\n3=wID=E80C,cx=x\r\n");
+    auto frame = Open();
+    QVERIFY(frame->layout());
+    frame->layout()->activate();
+    QToolBar* tabs = frame->Band(kBandTabs);
+    QToolBar* toolbar = frame->MainToolbar();
+    QVERIFY(tabs->y() < toolbar->y());
+    QVERIFY(!frame->toolBarBreak(tabs));
+    QVERIFY(frame->toolBarBreak(toolbar));
+    const QList<CMainFrame::BandRecord> layout = frame->BandLayout();
+    QList<int> ids;
+    for (const CMainFrame::BandRecord& r : layout)
+        ids.append(r.id);
+    QCOMPARE(ids, (QList<int>{59405, 59402, 59403, 59404, 0}));
+    for (const CMainFrame::BandRecord& r : layout)
+        QVERIFY(!(r.style & 0x8));
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

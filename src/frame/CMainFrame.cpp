@@ -127,6 +127,8 @@ bool CMainFrame::OnCreate()
     m_titleTimer->setInterval(kTitleWatchMs);
     if (GetPrivateProfileIntA("Security", "check", 0, SettingsPath("StopTitle.ini")) == 1)
         m_titleTimer->start();
+    // A.19
+    RestoreBandLayout();
     m_restoreTimer = new QTimer(this);
     m_restoreTimer->setSingleShot(true);
     connect(m_restoreTimer, &QTimer::timeout, this, &CMainFrame::RestoreStep);
@@ -168,6 +170,7 @@ QToolBar* CMainFrame::AddBand(int bandId, const QString& text, const QString& na
     }
     ApplySkinTo(band);
     addToolBar(Qt::TopToolBarArea, band);
+    m_bandOrder.append(band);
     if (bandId != 0)
         m_bands.insert(bandId, band);
     return band;

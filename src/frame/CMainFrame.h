@@ -92,9 +92,17 @@ public:
     ClosedTabList& ClosedTabs() { return m_closedTabs; }
     // Exit processing; false when there was no tab to save.
     bool ExitCleanup();
-    // Called during the exit processing: the histories, then the bar layout.
+    // Called during the exit processing to save the histories.
     void SetSaveHistories(std::function<void()> save) { m_saveHistories = std::move(save); }
-    void SetSaveLayout(std::function<void()> save) { m_saveLayout = std::move(save); }
+    // The top bands in their order, as State.ini [state] keeps them.
+    struct BandRecord {
+        int id = 0;
+        int cx = 0;
+        quint32 style = 0;
+    };
+    QList<BandRecord> BandLayout();
+    void SaveBandLayout();
+    void RestoreBandLayout();
     // Repaints the tab bar in the colours of Color.ini.
     void ReloadTabColors();
     bool IsRestoring() const;
@@ -145,6 +153,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    BandRecord RecordOf(QToolBar* band, bool hidden) const;
     CommandSink Sink();
     void BindCommands();
     void CreateAccelerators();
@@ -207,6 +216,8 @@ private:
     CommandMap m_commands;
     QMap<int, QToolBar*> m_bands;
     QToolBar* m_menuBand = nullptr;
+    // The top bands in the order they were last laid out.
+    QList<QToolBar*> m_bandOrder;
     QToolBar* m_searchToolbar = nullptr;
     QToolBar* m_connectToolbar = nullptr;
     QMap<int, QWidget*> m_statusPanes;
@@ -231,5 +242,4 @@ private:
     int m_restoreNext = 0;
     int m_restoreCount = 0;
     std::function<void()> m_saveHistories;
-    std::function<void()> m_saveLayout;
 };

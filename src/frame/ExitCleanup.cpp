@@ -71,9 +71,8 @@ bool CMainFrame::ExitCleanup()
     // 9
     WritePrivateProfileStringA("Window", "toolbar", BarVisible(MainToolbar()) ? "0" : "1",
                                SettingsPath(QStringLiteral("Tablist.ini")));
-    // 10, 11: the band layout and the docking bar keep their own state.
-    if (m_saveLayout)
-        m_saveLayout();
+    // 10; 11 belongs to the docking bar, which is not there yet.
+    SaveBandLayout();
     // 12
     m_favoriteUrls.clear();
     m_closedTabs.SaveClosedTabs();

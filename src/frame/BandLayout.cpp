@@ -1,0 +1,136 @@
+#include "frame/CMainFrame.h"
+
+#include "app/ProfileStore.h"
+#include "app/ProgramDir.h"
+
+#include <QLayout>
+#include <QMap>
+#include <QRegularExpression>
+#include <QToolBar>
+
+#include <algorithm>
+
+// The layout of the top bands in State.ini [state]: key i holds the band at
+// position i as "wID=%04X,cx=%d,fStyle=%08X".
+
+namespace {
+
+constexpr quint32 kBreak = 0x1;
+constexpr quint32 kHidden = 0x8;
+// Every band has a gripper and a fixed background.
+constexpr quint32 kBandStyle = 0xA0;
+
+QString StatePath()
+{
+    return SettingsPath(QStringLiteral("State.ini"));
+}
+
+int BandIdOf(const QToolBar* band)
+{
+    return band->objectName().mid(4).toInt();
+}
+
+bool ParseRecord(const QByteArray& text, CMainFrame::BandRecord& record)
+{
+    static const QRegularExpression format(
+        QStringLiteral("^wID=([0-9A-Fa-f]{1,8}),cx=(-?[0-9]{1,9}),fStyle=([0-9A-Fa-f]{1,8})$"));
+    const QRegularExpressionMatch m = format.match(QString::fromLatin1(text.trimmed()));
+    if (!m.hasMatch())
+        return false;
+    record.id = static_cast<int>(m.captured(1).toUInt(nullptr, 16));
+    record.cx = m.captured(2).toInt();
+    record.style = m.captured(3).toUInt(nullptr, 16);
+    return true;
+}
+
+} // namespace
+
+CMainFrame::BandRecord CMainFrame::RecordOf(QToolBar* band, bool hidden) const
+{
+    BandRecord r;
+    r.id = BandIdOf(band);
+    r.cx = band->width();
+    r.style = kBandStyle | (toolBarBreak(band) ? kBreak : 0) | (hidden ? kHidden : 0);
+    return r;
+}
+
+QList<CMainFrame::BandRecord> CMainFrame::BandLayout()
+{
+    // A hidden band keeps its place among the others but has no position of
+    // its own to read: the bands are all laid out for the reading.
+    QList<QToolBar*> bands = m_bandOrder;
+    QList<QToolBar*> hidden;
+    for (QToolBar* band : std::as_const(bands))
+        if (band->isHidden())
+            hidden.append(band);
+    for (QToolBar* band : std::as_const(hidden))
+        band->show();
+    if (layout())
+        layout()->activate();
+    std::stable_sort(bands.begin(), bands.end(), [](const QToolBar* a, const QToolBar* b) {
+        return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
+    });
+    QList<BandRecord> records;
+    for (QToolBar* band : std::as_const(bands))
+        records.append(RecordOf(band, hidden.contains(band)));
+    for (QToolBar* band : std::as_const(hidden))
+        band->hide();
+    return records;
+}
+
+void CMainFrame::SaveBandLayout()
+{
+    const QList<BandRecord> records = BandLayout();
+    for (int i = 0; i < records.size(); ++i) {
+        const BandRecord& r = records[i];
+        const QByteArray value = QByteArray("wID=") +
+                                 QByteArray::number(r.id, 16).toUpper().rightJustified(4, '0') +
+                                 ",cx=" + QByteArray::number(r.cx) + ",fStyle=" +
+                                 QByteArray::number(r.style, 16).toUpper().rightJustified(8, '0');
+        WritePrivateProfileStringA("state", QByteArray::number(i).constData(), value.constData(),
+                                   StatePath());
+    }
+}
+
+void CMainFrame::RestoreBandLayout()
+{
+    // The bands as they were made, in that order.
+    QList<BandRecord> layout;
+    QMap<int, QToolBar*> byId;
+    for (QToolBar* band : std::as_const(m_bandOrder)) {
+        layout.append(RecordOf(band, band->isHidden()));
+        byId.insert(layout.last().id, band);
+    }
+    bool changed = false;
+    for (int i = 0; i < layout.size(); ++i) {
+        BandRecord saved;
+        const QByteArray text = ProfileStore::GetString(
+            "state", QByteArray::number(i).constData(), "", 260, StatePath());
+        if (text.isEmpty() || !ParseRecord(text, saved))
+            continue;
+        const auto at = std::find_if(layout.begin() + i, layout.end(),
+                                     [&](const BandRecord& r) { return r.id == saved.id; });
+        if (at == layout.end())
+            continue;
+        BandRecord band = *at;
+        layout.erase(at);
+        band.cx = saved.cx;
+        band.style = (band.style & ~(kBreak | kHidden)) | saved.style;
+        layout.insert(i, band);
+        changed = true;
+    }
+    if (!changed)
+        return;
+    // Laid out anew in the restored order, rows and visibility.
+    m_bandOrder.clear();
+    for (const BandRecord& r : std::as_const(layout))
+        removeToolBar(byId.value(r.id));
+    for (int i = 0; i < layout.size(); ++i) {
+        QToolBar* band = byId.value(layout[i].id);
+        if (i > 0 && (layout[i].style & kBreak))
+            addToolBarBreak(Qt::TopToolBarArea);
+        addToolBar(Qt::TopToolBarArea, band);
+        band->setVisible(!(layout[i].style & kHidden));
+        m_bandOrder.append(band);
+    }
+}
