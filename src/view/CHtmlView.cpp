@@ -14,6 +14,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QVBoxLayout>
 #include <QWebEngineFindTextResult>
@@ -428,13 +429,26 @@ bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationTy
 
 void CHtmlView::PageScriptLink(const QString& href, bool isMainFrame, const QString& click)
 {
-    if (m_muted)
+    // Asked from the event loop, not from inside the engine's report, and one
+    // at a time: a page clicking its links by script gets no pile of boxes.
+    if (m_muted || m_scriptLinkPending)
         return;
-    EnsureCreated();
-    bool cancel = false;
-    OnBeforeNavigate2(href, isMainFrame, cancel);
-    if (!cancel)
-        m_page->RunScriptLink(click);
+    m_scriptLinkPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, href, isMainFrame, click] {
+            QPointer<CHtmlView> alive(this);
+            EnsureCreated();
+            bool cancel = false;
+            OnBeforeNavigate2(href, isMainFrame, cancel);
+            // A box may have been open meanwhile, and the tab closed.
+            if (!alive)
+                return;
+            m_scriptLinkPending = false;
+            if (!cancel && !m_muted)
+                m_page->RunScriptLink(click);
+        },
+        Qt::QueuedConnection);
 }
 
 QWebEnginePage* CHtmlView::PageCreateWindow()

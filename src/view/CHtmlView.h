@@ -207,6 +207,7 @@ private:
 
     QWebEngineView* m_webView = nullptr;
     EnginePage* m_page = nullptr;
+    bool m_scriptLinkPending = false;
     bool m_created = false;
     enum class PrintJob { None, File, Printer } m_printJob = PrintJob::None;
 

@@ -212,12 +212,16 @@ void CZelvoView::OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& c
         decision = decision.Answered(answer == MbAnswer::Yes);
     }
     ApplyFilterDecision(decision, cancel);
-    // A player page is a file of ours that plays an address on the web; no
-    // other local page may reach the web.
-    if (!cancel && isMainFrame) {
-        GetPage()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
-                                            !m_playerPage.isEmpty() && QUrl(url) == m_playerPage);
-    }
+    // A player page is a file of ours that plays an address on the web. The
+    // page may reach the web from before it loads; any other local page not
+    // (see OnNavigateComplete2).
+    if (!cancel && isMainFrame && IsPlayerPage(url))
+        GetPage()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+}
+
+bool CZelvoView::IsPlayerPage(const QString& url) const
+{
+    return !m_playerPage.isEmpty() && QUrl(url) == m_playerPage;
 }
 
 void CZelvoView::ApplyFilterDecision(const NavigationDecision& decision, bool& cancel)
@@ -282,6 +286,9 @@ void CZelvoView::OnNewWindow2(CHtmlView*& newView, bool& cancel)
 
 void CZelvoView::OnNavigateComplete2(const QString& url)
 {
+    if (!IsPlayerPage(url))
+        GetPage()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
+                                            false);
     m_host->SetFrameCaption(url);
     m_host->AddAddressHistory(url);
     CHtmlView::OnNavigateComplete2(url);

@@ -63,4 +63,5 @@ private:
     bool m_returningToLock = false;
     // The player page this view last wrote.
     QUrl m_playerPage;
+    bool IsPlayerPage(const QString& url) const;
 };

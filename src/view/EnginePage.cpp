@@ -43,18 +43,32 @@ void EnginePage::WatchScriptLinks()
     script.setRunsOnSubFrames(true);
     script.setSourceCode(QStringLiteral(R"((function () {
   var mark = '%1', held = {};
+  function linkOf(e) {
+    var path = e.composedPath ? e.composedPath() : [e.target];
+    for (var i = 0; i < path.length; ++i) {
+      var n = path[i];
+      if (n && (n.localName === 'a' || n.localName === 'area') && n.hasAttribute('href'))
+        return n;
+    }
+    return null;
+  }
+  // Found on the way down, so that neither shadow trees nor a stopped
+  // propagation hide the link; decided at the link itself, after the page's
+  // own handlers there have had their say.
   window.addEventListener('click', function (e) {
-    if (e.defaultPrevented || e.button !== 0 || e.ctrlKey || e.shiftKey || e.metaKey)
+    var link = linkOf(e);
+    if (e.button !== 0 || !link || link.protocol !== 'javascript:')
       return;
-    var link = e.target && e.target.closest ? e.target.closest('a[href], area[href]') : null;
-    var href = link ? link.getAttribute('href') : null;
-    if (!href || !/^\s*javascript:/i.test(href))
-      return;
-    e.preventDefault();
-    var id = Math.random().toString(36).slice(2) + Date.now().toString(36);
-    held[id] = href.trim();
-    console.log(mark + (window === window.top ? 'top ' : 'sub ') + id + ' ' + held[id]);
-  }, false);
+    link.addEventListener('click', function decide(ev) {
+      link.removeEventListener('click', decide, false);
+      if (ev !== e || ev.defaultPrevented)
+        return;
+      ev.preventDefault();
+      var id = Math.random().toString(36).slice(2) + Date.now().toString(36);
+      held[id] = link.href;
+      console.log(mark + (window === window.top ? 'top ' : 'sub ') + id + ' ' + held[id]);
+    }, false);
+  }, true);
   window.addEventListener('message', function (e) {
     var id = e.data && e.data.zelvoScriptLink;
     if (e.source !== window.top || typeof id !== 'string' || !(id in held))
