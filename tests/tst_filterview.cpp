@@ -17,6 +17,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 #include <QWebEngineView>
 #include <QtTest>
@@ -102,6 +104,7 @@ private slots:
     void extensionQuestion_data();
     void extensionQuestion();
     void extensionQuestionInRealBox();
+    void tabClosedWhileBoxIsOpen();
     void refusedScriptKeepsTab_data();
     void refusedScriptKeepsTab();
     void forbiddenUrls_data();
@@ -368,6 +371,33 @@ void TestFilterView::extensionQuestion()
         QCOMPARE(m_boxes[0].icon, MbIcon::Question);
         QCOMPARE(m_boxes[0].buttons, MbButtons::YesNo);
     }
+}
+
+void TestFilterView::tabClosedWhileBoxIsOpen()
+{
+    // A box runs an event loop of its own; the title watch or a posted close
+    // may take the tab away before the box is answered.
+    Settings("Security.ini", "[Security]\r\nfilter=.exe\r\n");
+    QVERIFY(Open());
+    m_frame->OpenUrlInNewTab(Url("/a"));
+    QTRY_COMPARE(m_frame->TabCount(), 2);
+    CZelvoView* view = Active();
+    WaitIdle(view, Url("/a"));
+    QPointer<CZelvoView> watched(view);
+    SetMessageBoxResponder([this](const MessageBoxCall& call) {
+        m_boxes.append(call);
+        QEventLoop box;
+        QTimer::singleShot(0, m_frame.get(), [this] { m_frame->SendCommand(32814); });
+        QTimer::singleShot(200, &box, &QEventLoop::quit);
+        box.exec();
+        return MbAnswer::Yes;
+    });
+    RunJs(view, "location.href='/b.exe'");
+    QTRY_COMPARE(m_boxes.size(), 1);
+    QTRY_COMPARE(m_frame->TabCount(), 1);
+    // The page went once the question was answered.
+    QTRY_VERIFY(!watched);
+    QCOMPARE(Active()->GetLocationURL(), Url("/home"));
 }
 
 void TestFilterView::extensionQuestionInRealBox()

@@ -1,6 +1,7 @@
 #include "frame/CChildFrame.h"
 
 #include "chrome/BuiltinImages.h"
+#include "view/CZelvoView.h"
 
 #include <QCloseEvent>
 
@@ -16,6 +17,12 @@ void CChildFrame::DestroyFrame()
 {
     m_destroying = true;
     close();
+    // A box of this page may be open inside the engine's question about a
+    // navigation: the page goes once that is answered.
+    if (m_pView && m_pView->IsDeciding()) {
+        connect(m_pView, &CHtmlView::decisionEnded, this, &QObject::deleteLater);
+        return;
+    }
     deleteLater();
 }
 

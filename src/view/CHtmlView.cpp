@@ -278,7 +278,7 @@ void CHtmlView::Navigate2(const QString& url, int flags)
     const QString scheme = target.scheme();
     if (scheme == QLatin1String("about") || scheme == QLatin1String("javascript")) {
         bool cancel = false;
-        OnBeforeNavigate2(target.toString(), true, cancel);
+        Decide(target.toString(), true, cancel);
         if (cancel)
             return;
         if (scheme == QLatin1String("about"))
@@ -411,7 +411,7 @@ bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationTy
         return false;
     EnsureCreated();
     bool cancel = false;
-    OnBeforeNavigate2(url.toString(), isMainFrame, cancel);
+    Decide(url.toString(), isMainFrame, cancel);
     if (!isMainFrame)
         return !cancel;
     if (cancel) {
@@ -427,6 +427,16 @@ bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationTy
     return true;
 }
 
+void CHtmlView::Decide(const QString& url, bool isMainFrame, bool& cancel)
+{
+    // The owner may show a box here, inside the engine's question; whoever
+    // closes the tab meanwhile waits for the answer (see IsDeciding).
+    ++m_deciding;
+    OnBeforeNavigate2(url, isMainFrame, cancel);
+    if (--m_deciding == 0)
+        emit decisionEnded();
+}
+
 void CHtmlView::PageScriptLink(const QString& href, bool isMainFrame, const QString& click)
 {
     // Asked from the event loop, not from inside the engine's report, and one
@@ -440,7 +450,7 @@ void CHtmlView::PageScriptLink(const QString& href, bool isMainFrame, const QStr
             QPointer<CHtmlView> alive(this);
             EnsureCreated();
             bool cancel = false;
-            OnBeforeNavigate2(href, isMainFrame, cancel);
+            Decide(href, isMainFrame, cancel);
             // A box may have been open meanwhile, and the tab closed.
             if (!alive)
                 return;

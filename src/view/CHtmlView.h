@@ -108,6 +108,13 @@ public:
     QString GetLocationURL() const;
     QString GetLocationName() const;
     bool GetBusy() const { return m_busy; }
+    // True while the owner decides about a navigation, which may hold a box open.
+    bool IsDeciding() const { return m_deciding > 0; }
+
+signals:
+    void decisionEnded();
+
+public:
     CHtmlView* GetApplication() { return this; }
 
     // Commands by their numbers. SAVEAS and PRINT with DONTPROMPTUSER take the
@@ -181,6 +188,7 @@ private:
                             bool isMainFrame);
     QWebEnginePage* PageCreateWindow();
     void PageScriptLink(const QString& href, bool isMainFrame, const QString& click);
+    void Decide(const QString& url, bool isMainFrame, bool& cancel);
 
     void EnsureCreated();
     void ConnectPage();
@@ -208,6 +216,7 @@ private:
     QWebEngineView* m_webView = nullptr;
     EnginePage* m_page = nullptr;
     bool m_scriptLinkPending = false;
+    int m_deciding = 0;
     bool m_created = false;
     enum class PrintJob { None, File, Printer } m_printJob = PrintJob::None;
 
