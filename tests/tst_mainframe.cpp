@@ -41,6 +41,7 @@ private slots:
     void fullScreenHidesVisibleBars();
     void skinUnderBandsAndTabs();
     void bandLayoutRestored();
+    void hiddenBandKeepsItsPlace();
 
 private:
     std::unique_ptr<CMainFrame> Open(int xpStyle = 1);
@@ -290,6 +291,21 @@ void TestMainFrame::bandLayoutRestored()
     QCOMPARE(ids, (QList<int>{59405, 59402, 59403, 59404, 0}));
     for (const CMainFrame::BandRecord& r : layout)
         QVERIFY(!(r.style & 0x8));
+}
+
+void TestMainFrame::hiddenBandKeepsItsPlace()
+{
+    // Hidden at start and never laid out, then saved from a window that is
+    // itself hidden (in the tray): the band stays second.
+    m_home->write("State.ini", "[state]\r\n1=wID=E80B,cx=500,fStyle=000000A9\r\n");
+    auto frame = Open();
+    QVERIFY(frame->Band(kBandAddress)->isHidden());
+    frame->hide();
+    const QList<CMainFrame::BandRecord> layout = frame->BandLayout();
+    QCOMPARE(layout.size(), 5);
+    QCOMPARE(layout[1].id, int(kBandAddress));
+    QCOMPARE(layout[1].style, 0xA9u);
+    QCOMPARE(layout[0].id, int(kBandToolbar));
 }
 
 QTEST_MAIN(TestMainFrame)

@@ -56,25 +56,34 @@ CMainFrame::BandRecord CMainFrame::RecordOf(QToolBar* band, bool hidden) const
 
 QList<CMainFrame::BandRecord> CMainFrame::BandLayout()
 {
-    // A hidden band keeps its place among the others but has no position of
-    // its own to read: the bands are all laid out for the reading.
-    QList<QToolBar*> bands = m_bandOrder;
-    QList<QToolBar*> hidden;
-    for (QToolBar* band : std::as_const(bands))
-        if (band->isHidden())
-            hidden.append(band);
-    for (QToolBar* band : std::as_const(hidden))
-        band->show();
+    QList<QToolBar*> order;
+    for (QToolBar* band : std::as_const(m_bandOrder))
+        if (!band->isHidden())
+            order.append(band);
     if (layout())
         layout()->activate();
-    std::stable_sort(bands.begin(), bands.end(), [](const QToolBar* a, const QToolBar* b) {
+    std::stable_sort(order.begin(), order.end(), [](const QToolBar* a, const QToolBar* b) {
         return a->y() != b->y() ? a->y() < b->y() : a->x() < b->x();
     });
+    // A hidden band has no place on the screen to read: it keeps the one
+    // after the band it followed.
+    for (int i = 0; i < m_bandOrder.size(); ++i) {
+        if (!m_bandOrder[i]->isHidden())
+            continue;
+        qsizetype at = 0;
+        for (int j = i - 1; j >= 0; --j) {
+            const qsizetype k = order.indexOf(m_bandOrder[j]);
+            if (k >= 0) {
+                at = k + 1;
+                break;
+            }
+        }
+        order.insert(at, m_bandOrder[i]);
+    }
+    m_bandOrder = order;
     QList<BandRecord> records;
-    for (QToolBar* band : std::as_const(bands))
-        records.append(RecordOf(band, hidden.contains(band)));
-    for (QToolBar* band : std::as_const(hidden))
-        band->hide();
+    for (QToolBar* band : std::as_const(order))
+        records.append(RecordOf(band, band->isHidden()));
     return records;
 }
 
