@@ -97,6 +97,8 @@ private slots:
 
 private:
     CMainFrame* Open(const QByteArray& commandLine = QByteArray());
+    // Opens the server's path in a new tab; false when no tab came.
+    bool NewTab(const QByteArray& path);
     void WaitIdle();
 
     std::unique_ptr<TempHome> m_home;
@@ -134,6 +136,13 @@ CMainFrame* TestTabs::Open(const QByteArray& commandLine)
 {
     m_frame = OpenFrame(commandLine);
     return m_frame.get();
+}
+
+bool TestTabs::NewTab(const QByteArray& path)
+{
+    const int before = m_frame->TabCount();
+    m_frame->OpenUrlInNewTab(m_server->url(path).toString());
+    return QTest::qWaitFor([&] { return m_frame->TabCount() == before + 1; }, 5000);
 }
 
 void TestTabs::WaitIdle()
@@ -199,11 +208,8 @@ void TestTabs::tabLimit()
     WaitIdle();
     frame->SendCommand(32862);
     QTRY_COMPARE(frame->TabCount(), 2);
-    while (frame->TabCount() < limit - 1) {
-        const int before = frame->TabCount();
-        frame->OpenUrlInNewTab(m_server->url("/a").toString());
-        QTRY_COMPARE(frame->TabCount(), before + 1);
-    }
+    while (frame->TabCount() < limit - 1)
+        QVERIFY(NewTab("/a"));
     WaitIdle();
     frame->SendCommand(32862);
     frame->OpenUrlInNewTab(m_server->url("/b").toString());
@@ -231,17 +237,14 @@ void TestTabs::childTabsSwitchRefusesNewTabs()
     frame->SendCommand(32864);
     QCOMPARE(ProfileStore::GetString("ChileTab", "setting", "", 10, SettingsPath("Security.ini")),
              QByteArray("0"));
-    frame->OpenUrlInNewTab(m_server->url("/a").toString());
-    QTRY_COMPARE(frame->TabCount(), 2);
+    QVERIFY(NewTab("/a"));
 }
 
 void TestTabs::closingMovesFocus()
 {
     CMainFrame* frame = Open();
-    frame->OpenUrlInNewTab(m_server->url("/a").toString());
-    QTRY_COMPARE(frame->TabCount(), 2);
-    frame->OpenUrlInNewTab(m_server->url("/b").toString());
-    QTRY_COMPARE(frame->TabCount(), 3);
+    QVERIFY(NewTab("/a"));
+    QVERIFY(NewTab("/b"));
     WaitIdle();
     CChildFrame* second = frame->TabFrames()[1];
     // Closing the last of three focuses the new last one.
@@ -269,8 +272,7 @@ void TestTabs::closingMovesFocus()
 void TestTabs::lockedTabSurvivesClose()
 {
     CMainFrame* frame = Open();
-    frame->OpenUrlInNewTab(m_server->url("/a").toString());
-    QTRY_COMPARE(frame->TabCount(), 2);
+    QVERIFY(NewTab("/a"));
     WaitIdle();
     frame->SendCommand(32847);
     QCOMPARE(frame->CommandState(32847).check, 1);
@@ -298,10 +300,8 @@ void TestTabs::lastTabIsNeverClosed()
 void TestTabs::nextAndPreviousWrap()
 {
     CMainFrame* frame = Open();
-    frame->OpenUrlInNewTab(m_server->url("/a").toString());
-    QTRY_COMPARE(frame->TabCount(), 2);
-    frame->OpenUrlInNewTab(m_server->url("/b").toString());
-    QTRY_COMPARE(frame->TabCount(), 3);
+    QVERIFY(NewTab("/a"));
+    QVERIFY(NewTab("/b"));
     WaitIdle();
     QCOMPARE(frame->FocusedTab(), 2);
     QVERIFY(!frame->CommandState(32819).enabled);
@@ -336,15 +336,13 @@ void TestTabs::questionMarkTitleShowsAboutBlank()
     CMainFrame* frame = Open();
     // Any page that completes sets the caption: the first one must be done.
     WaitIdle();
-    frame->OpenUrlInNewTab(m_server->url("/q").toString());
-    QTRY_COMPARE(frame->TabCount(), 2);
+    QVERIFY(NewTab("/q"));
     WaitIdle();
     QTRY_COMPARE(frame->TabFrames()[1]->windowTitle(), QStringLiteral("about:blank"));
     QCOMPARE(frame->windowTitle(), QStringLiteral("about:blank"));
     QCOMPARE(frame->m_wndTabBar->tabText(1), QStringLiteral("about:blank..."));
     // Closing the tab to its right brings it back to the front, captioned the same way.
-    frame->OpenUrlInNewTab(m_server->url("/a").toString());
-    QTRY_COMPARE(frame->TabCount(), 3);
+    QVERIFY(NewTab("/a"));
     WaitIdle();
     frame->SendCommand(32814);
     QCOMPARE(frame->windowTitle(), QStringLiteral("about:blank - Zelvo"));
