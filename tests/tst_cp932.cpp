@@ -1,4 +1,5 @@
 #include "app/Cp932.h"
+#include "app/StoredAddress.h"
 
 #include <QtTest>
 
@@ -12,6 +13,10 @@ private slots:
     void toUnicodeStaysDisplayable();
     void namesEqual_data();
     void namesEqual();
+    void keepingAll_data();
+    void keepingAll();
+    void storedAddress_data();
+    void storedAddress();
 };
 
 void TestCp932::roundTrip_data()
@@ -34,6 +39,48 @@ void TestCp932::roundTrip()
     QCOMPARE(Cp932::ByteLength(text), bytes.size());
     if (!bytes.contains('?'))
         QCOMPARE(Cp932::ToUnicode(bytes), text);
+}
+
+void TestCp932::keepingAll_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("emoji and hangul") << QStringLiteral("x😀한") << QByteArray("x&#128512;&#54620;");
+    QTest::newRow("japanese and u-umlaut") << QStringLiteral("表ü") << QByteArray("\x95\x5c&#252;");
+    QTest::newRow("literal reference") << QStringLiteral("&#128512;") << QByteArray("&#38;#128512;");
+    QTest::newRow("plain ampersand") << QStringLiteral("a&b;#") << QByteArray("a&b;#");
+    QTest::newRow("question marks") << QStringLiteral("??") << QByteArray("??");
+}
+
+void TestCp932::keepingAll()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(Cp932::FromUnicodeKeepingAll(text), bytes);
+    QCOMPARE(Cp932::ToUnicodeKeepingAll(bytes), text);
+}
+
+void TestCp932::storedAddress_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("ascii unchanged") << QStringLiteral("HTTP://Host/a b?q=%41") << QStringLiteral("HTTP://Host/a b?q=%41");
+    QTest::newRow("path and query")
+        << QStringLiteral("http://h/ü😀.html?q=汉字")
+        << QStringLiteral("http://h/%C3%BC%F0%9F%98%80.html?q=%E6%B1%89%E5%AD%97");
+    QTest::newRow("file") << QStringLiteral("file:///tmp/ページ.html")
+                          << QStringLiteral("file:///tmp/%E3%83%9A%E3%83%BC%E3%82%B8.html");
+    QTest::newRow("no scheme kept") << QStringLiteral("/tmp/ü.html") << QStringLiteral("/tmp/ü.html");
+}
+
+void TestCp932::storedAddress()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, stored);
+    QCOMPARE(StoredAddress::Encode(shown), stored);
+    QCOMPARE(StoredAddress::Encode(stored), stored);
+    if (stored != shown)
+        QCOMPARE(StoredAddress::Decode(stored), shown);
 }
 
 void TestCp932::toUnicodeStaysDisplayable_data()

@@ -86,11 +86,11 @@ void TestSingleInstance::rawCommandLine_data()
     QTest::newRow("quote inside is left alone")
         << QStringList{"say \"hi\" now"} << QByteArray("say \"hi\" now");
     QTest::newRow("empty argument") << QStringList{"", "x"} << QByteArray("\"\" x");
-    QTest::newRow("japanese in code page 932")
-        << QStringList{QStringLiteral("ページ 一覧")}
-        << QByteArray("\"\x83\x79\x81\x5b\x83\x57 \x88\xea\x97\x97\"");
-    QTest::newRow("outside code page 932") << QStringList{QStringLiteral("a\u20acb")}
-                                           << QByteArray("a?b");
+    QTest::newRow("japanese") << QStringList{QStringLiteral("ページ 一覧")}
+                              << QByteArray("\"ページ 一覧\"");
+    QTest::newRow("outside code page 932")
+        << QStringList{QStringLiteral("http://h/\u00fc\U0001F600?q=\u6c49")}
+        << QByteArray("http://h/\xc3\xbc\xf0\x9f\x98\x80?q=\xe6\xb1\x89");
 }
 
 void TestSingleInstance::rawCommandLine()
@@ -113,8 +113,9 @@ void TestSingleInstance::handOverText_data()
     QTest::newRow("one quote only") << QByteArray("abc\"http://x/") << QByteArray("http://x/");
     QTest::newRow("quote at the end") << QByteArray("abc\"") << QByteArray();
     QTest::newRow("ends at terminator") << QByteArray("abc\0def", 7) << QByteArray("abc");
-    QTest::newRow("double-byte inside quotes")
-        << QByteArray("\"\x83\x79\x81\x5b\x83\x57\"") << QByteArray("\x83\x79\x81\x5b\x83\x57");
+    QTest::newRow("multi-byte inside quotes") << QByteArray("\"ページ\"") << QByteArray("ページ");
+    QTest::newRow("cut never halves a character")
+        << QByteArray(1039, 'a') + "\xf0\x9f\x98\x80" << QByteArray(1039, 'a');
     QTest::newRow("2000 bytes cut at 1040") << QByteArray(2000, 'a') << QByteArray(1040, 'a');
     QTest::newRow("quote after the cut is not seen")
         << QByteArray(1100, 'a') + "\"x\"" << QByteArray(1040, 'a');
@@ -203,9 +204,9 @@ void TestSingleInstance::secondStartHandsOver_data()
     QTest::newRow("no argument") << QStringList() << QByteArray();
     QTest::newRow("address") << QStringList{"http://127.0.0.1/a"}
                              << QByteArray("http://127.0.0.1/a");
-    QTest::newRow("path with blanks and japanese")
-        << QStringList{QStringLiteral("/tmp/My ページ.html")}
-        << QByteArray("\"/tmp/My \x83\x79\x81\x5b\x83\x57.html\"");
+    QTest::newRow("path with blanks, japanese and emoji")
+        << QStringList{QStringLiteral("/tmp/My ページ\U0001F600.html")}
+        << QByteArray("\"/tmp/My ページ\xf0\x9f\x98\x80.html\"");
 }
 
 void TestSingleInstance::secondStartHandsOver()

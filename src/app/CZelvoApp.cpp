@@ -11,10 +11,12 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
-constexpr int kHandOverTimeoutMs = 3000;
+// A running Zelvo that is still building its window answers once it is up.
+constexpr int kHandOverTimeoutMs = 15000;
 
 } // namespace
 
@@ -33,8 +35,15 @@ CZelvoApp::~CZelvoApp()
 
 bool CZelvoApp::InitInstance()
 {
-    // A.1: a running Zelvo takes the command line and this process ends.
+    // A running Zelvo takes the command line and this process ends.
     if (SingleInstance::SendToRunning(m_lpCmdLine, kHandOverTimeoutMs))
+        return false;
+    // This start becomes the running one before it shows anything, so that of
+    // several starts at the same moment only one ever shows a window. What the
+    // others hand over meanwhile waits until the first tab is there.
+    m_instance = new SingleInstance(this);
+    connect(m_instance, &SingleInstance::received, this, &CZelvoApp::OnHandOver);
+    if (!m_instance->Listen() && SingleInstance::SendToRunning(m_lpCmdLine, kHandOverTimeoutMs))
         return false;
     ProgramDir::Prepare();
 
@@ -57,15 +66,19 @@ bool CZelvoApp::InitInstance()
         return false;
 
     ShowMainFrame(*m_pMainWnd);
-
-    // A.9: only now is this the running instance. Another Zelvo that started at
-    // the same moment may have become it first: then it takes the command line.
-    m_instance = new SingleInstance(this);
-    connect(m_instance, &SingleInstance::received, m_pMainWnd, &CMainFrame::OnCopyData);
-    if (!m_instance->Listen() && SingleInstance::SendToRunning(m_lpCmdLine, kHandOverTimeoutMs))
-        return false;
+    m_handOversReady = true;
+    for (const QByteArray& text : std::exchange(m_waitingHandOvers, {}))
+        m_pMainWnd->OnCopyData(text);
     WatchForBenchmark();
     return true;
+}
+
+void CZelvoApp::OnHandOver(const QByteArray& text)
+{
+    if (m_handOversReady)
+        m_pMainWnd->OnCopyData(text);
+    else
+        m_waitingHandOvers.append(text);
 }
 
 void CZelvoApp::WatchForBenchmark()

@@ -31,8 +31,12 @@ public:
 
 private:
     void WatchForBenchmark();
+    void OnHandOver(const QByteArray& text);
 
     CMainFrame* m_pMainWnd = nullptr;
     SingleInstance* m_instance = nullptr;
     QByteArray m_lpCmdLine;
+    // Hand-overs that came before the window was shown, in their order.
+    QList<QByteArray> m_waitingHandOvers;
+    bool m_handOversReady = false;
 };

@@ -1,7 +1,5 @@
 #include "app/CommandLine.h"
 
-#include "app/Cp932.h"
-
 namespace CommandLine {
 
 namespace {
@@ -18,6 +16,23 @@ bool HasWhiteSpace(const QString& text)
     return false;
 }
 
+// Length of the longest prefix of UTF-8 text that ends with a whole character.
+qsizetype WholeCharacters(const QByteArray& text)
+{
+    qsizetype end = text.size();
+    qsizetype back = end;
+    // Step back over continuation bytes to the start of the last character.
+    while (back > 0 && (static_cast<unsigned char>(text[back - 1]) & 0xC0) == 0x80)
+        --back;
+    if (back == 0)
+        return end;
+    const auto lead = static_cast<unsigned char>(text[back - 1]);
+    const qsizetype width = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (end - (back - 1) < width)
+        end = back - 1;
+    return end;
+}
+
 } // namespace
 
 QByteArray RawCommandLine(const QStringList& arguments)
@@ -28,7 +43,7 @@ QByteArray RawCommandLine(const QStringList& arguments)
             || (HasWhiteSpace(argument) && !argument.contains(QLatin1Char('"')));
         parts << (quote ? QLatin1Char('"') + argument + QLatin1Char('"') : argument);
     }
-    return Cp932::FromUnicode(parts.join(QLatin1Char(' ')));
+    return parts.join(QLatin1Char(' ')).toUtf8();
 }
 
 QByteArray HandOverText(const QByteArray& received)
@@ -38,8 +53,10 @@ QByteArray HandOverText(const QByteArray& received)
     const qsizetype end = text.indexOf('\0');
     if (end >= 0)
         text.truncate(end);
+    else if (received.size() > kHandOverBytes)
+        text.truncate(WholeCharacters(text));
 
-    // No trail byte of code page 932 is a double quote, so a byte search is safe.
+    // No byte inside a UTF-8 sequence is a double quote, so a byte search is safe.
     const qsizetype open = text.indexOf('"');
     if (open < 0)
         return text;

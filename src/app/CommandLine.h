@@ -3,8 +3,9 @@
 #include <QByteArray>
 #include <QStringList>
 
-// The command line as the rest of the program sees it: one line of code page 932
-// text, the way a Windows program receives it, whatever the shell split it into.
+// The command line as the rest of the program sees it: one line of UTF-8 text,
+// the way a Windows program receives it, whatever the shell split it into. It
+// stays UTF-8 so that an address with any characters arrives unchanged.
 namespace CommandLine {
 
 // The arguments after the program name (arguments().mid(1)) joined by single
@@ -13,8 +14,8 @@ namespace CommandLine {
 QByteArray RawCommandLine(const QStringList& arguments);
 
 // What a running instance takes from a command line handed over by a second
-// start: at most 1040 bytes, and of a quoted part only what lies inside the
-// first pair of double quotes.
+// start: at most 1040 bytes (never half a character), and of a quoted part only
+// what lies inside the first pair of double quotes.
 QByteArray HandOverText(const QByteArray& received);
 
 // The address the first view of a run opens from its own command line: the

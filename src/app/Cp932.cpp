@@ -1,5 +1,7 @@
 #include "app/Cp932.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -88,6 +90,42 @@ QByteArray FromUnicode(const QString& text)
         size_t n = static_cast<size_t>(Utf8SequenceLength(static_cast<unsigned char>(*at)));
         return std::pair<size_t, QByteArray>(std::min(n, left), QByteArrayLiteral("?"));
     });
+}
+
+QByteArray FromUnicodeKeepingAll(const QString& text)
+{
+    // A literal "&#" is kept apart from the references made here.
+    QString escaped = text;
+    escaped.replace(QLatin1String("&#"), QLatin1String("&#38;#"));
+    thread_local Converter conv("CP932", "UTF-8");
+    QByteArray utf8 = escaped.toUtf8();
+    if (!conv.valid())
+        return utf8;
+    return Convert(conv.handle(), utf8, [](const char* at, size_t left, bool) {
+        const size_t n = std::min<size_t>(
+            static_cast<size_t>(Utf8SequenceLength(static_cast<unsigned char>(*at))), left);
+        const QList<uint> cps = QString::fromUtf8(at, static_cast<qsizetype>(n)).toUcs4();
+        const uint cp = cps.isEmpty() ? 0xFFFD : cps.constFirst();
+        return std::pair<size_t, QByteArray>(n, "&#" + QByteArray::number(cp) + ';');
+    });
+}
+
+QString ToUnicodeKeepingAll(const QByteArray& bytes)
+{
+    const QString text = ToUnicode(bytes);
+    static const QRegularExpression reference(QStringLiteral("&#([0-9]{1,7});"));
+    QString out;
+    qsizetype from = 0;
+    for (auto it = reference.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const uint cp = m.captured(1).toUInt();
+        const bool valid = cp != 0 && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+        out += QStringView(text).mid(from, m.capturedStart() - from);
+        out += valid ? QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1) : m.captured();
+        from = m.capturedEnd();
+    }
+    out += QStringView(text).mid(from);
+    return out;
 }
 
 QString ToUnicode(const QByteArray& bytes)

@@ -16,6 +16,12 @@ constexpr bool IsLeadByte(unsigned char c)
 // Characters code page 932 cannot hold become "?".
 QByteArray FromUnicode(const QString& text);
 
+// Like FromUnicode, but a character code page 932 cannot hold becomes a
+// numeric character reference ("&#128512;") and a literal "&#" becomes
+// "&#38;#", so that ToUnicodeKeepingAll gives back exactly the text.
+QByteArray FromUnicodeKeepingAll(const QString& text);
+QString ToUnicodeKeepingAll(const QByteArray& bytes);
+
 // Invalid bytes become U+FFFD; a double-byte character cut in half at the end is
 // dropped, so a byte-cut label never shows a broken glyph.
 QString ToUnicode(const QByteArray& bytes);

@@ -1,6 +1,7 @@
 #include "frame/CSearchBars.h"
 
 #include "app/Cp932.h"
+#include "app/StoredAddress.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/ToolbarImages.h"
 #include "frame/CMainFrame.h"
@@ -70,13 +71,18 @@ void CSearchBars::LoadAddressHistory()
 {
     const QList<QPixmap> images =
         CutStrip(BuiltinImages::AddressStrip(), BuiltinImages::kAddressImageSize);
-    InsertKeepingEdit(m_wndAddressBar, HistoryIni::Address().Load(),
-                      QIcon(images.value(BuiltinImages::AddressPlain)));
+    QStringList addresses = HistoryIni::Address().Load();
+    for (QString& address : addresses)
+        address = StoredAddress::Decode(address);
+    InsertKeepingEdit(m_wndAddressBar, addresses, QIcon(images.value(BuiltinImages::AddressPlain)));
 }
 
 void CSearchBars::SaveAddressHistory() const
 {
-    HistoryIni::Address().Save(Items(m_wndAddressBar));
+    QStringList addresses = Items(m_wndAddressBar);
+    for (QString& address : addresses)
+        address = StoredAddress::Encode(address);
+    HistoryIni::Address().Save(addresses);
 }
 
 void CSearchBars::LoadSearchHistory()

@@ -3,6 +3,7 @@
 
 #include "app/ProfileStore.h"
 #include "app/ProgramDir.h"
+#include "app/StoredAddress.h"
 #include "frame/CChildFrame.h"
 #include "platform/MessageBox.h"
 #include "res/CommandId.h"
@@ -44,7 +45,8 @@ bool CMainFrame::ExitCleanup()
         CZelvoView* view = TabView(i);
         ProfileStore::WriteInt("Endlist", "tab_count", i + 1, endlist);
         ProfileStore::WriteText("Endlist", QByteArray::number(i + 1).constData(),
-                                view ? view->GetLocationURL() : QString(), endlist);
+                                view ? StoredAddress::Encode(view->GetLocationURL()) : QString(),
+                                endlist);
     }
     // 5
     WritePrivateProfileStringA("Window", "size", isMaximized() ? "1" : "0", endlist);

@@ -7,6 +7,7 @@
 #include "app/FlagToggle.h"
 #include "app/ProfileStore.h"
 #include "app/ProgramDir.h"
+#include "app/StoredAddress.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/ToolbarImages.h"
 #include "frame/CChildFrame.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 
@@ -149,7 +151,8 @@ void CMainFrame::RefreshTabLabels()
         // A tab label holds "&" literally; the bar would read it as a mnemonic.
         m_wndTabBar->setTabText(i, TabLabels::LabelText(title).replace(QLatin1Char('&'),
                                                                         QStringLiteral("&&")));
-        m_wndTabBar->setTabToolTip(i, title);
+        // A tool tip would take a title that looks like markup for markup.
+        m_wndTabBar->setTabToolTip(i, Qt::convertFromPlainText(title));
     }
     // The count ends as the last tab written: one more write, not one per tab.
     if (lastWritten > 0)
@@ -268,7 +271,7 @@ void CMainFrame::OnCloseTab()
     if (i < 0 || !active || IsTabLocked(i))
         return;
     CZelvoView* view = ActiveZelvoView();
-    const QString url = view ? view->GetLocationURL() : QString();
+    const QString url = view ? StoredAddress::Encode(view->GetLocationURL()) : QString();
     ProfileStore::WriteText("DeleteTab", "0", url, TablistPath());
     if (view)
         m_closedTabs.AddClosedTab(view->GetLocationName(), url);
@@ -341,11 +344,14 @@ void CMainFrame::OnCopyData(const QByteArray& received)
     show();
     raise();
     activateWindow();
-    CZelvoView* view = ActiveZelvoView();
+    // The frame's own current tab: the window manager may not have activated
+    // this window yet, and then no sub-window is active.
+    CZelvoView* view = TabView(FocusedTab());
     if (!view)
         return;
     const QByteArray text = CommandLine::HandOverText(received);
-    OpenUrlInNewTab(text.isEmpty() ? view->GetLocationURL() : Cp932::ToUnicode(text));
+    view->Navigate2(text.isEmpty() ? view->GetLocationURL() : QString::fromUtf8(text),
+                    navOpenInNewWindow);
 }
 
 void CMainFrame::BindTabCommands()

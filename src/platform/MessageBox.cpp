@@ -65,6 +65,8 @@ MbAnswer ShowMessageBox(QWidget* parent, const QString& text, const QString& cap
     if (Responder())
         return Responder()({text, caption, icon, buttons});
     QMessageBox box(IconOf(icon), caption, text, ButtonsOf(buttons), parent);
+    // Texts may come from a page: never markup, never a live link.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return MbAnswer::Ok;

@@ -730,11 +730,16 @@ bool CHtmlView::ShowProperties()
     QDialog dialog(this);
     dialog.setWindowTitle(QStringLiteral("プロパティ"));
     auto* form = new QFormLayout(&dialog);
+    // The page's own texts, shown as they are.
     auto* name = new QLabel(GetLocationName());
+    name->setTextFormat(Qt::PlainText);
     name->setWordWrap(true);
     form->addRow(name);
-    form->addRow(QStringLiteral("プロトコル:"), new QLabel(url.scheme()));
+    auto* protocol = new QLabel(url.scheme());
+    protocol->setTextFormat(Qt::PlainText);
+    form->addRow(QStringLiteral("プロトコル:"), protocol);
     auto* address = new QLabel(url.toString());
+    address->setTextFormat(Qt::PlainText);
     address->setWordWrap(true);
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
     form->addRow(QStringLiteral("アドレス (URL):"), address);

@@ -1,6 +1,7 @@
 #include "view/CStopListDlg.h"
 
 #include "app/Cp932.h"
+#include "app/StoredAddress.h"
 #include "app/ProgramDir.h"
 #include "platform/MessageBox.h"
 #include "view/ForbiddenList.h"
@@ -67,7 +68,10 @@ void CStopListDlg::Fill()
 {
     for (const QByteArray& entry : ForbiddenList::Load(FilePath(), Section())) {
         // The stored bytes go back unchanged, whatever the display made of them.
-        auto* item = new QListWidgetItem(Cp932::ToUnicode(entry), m_list);
+        QString text = Cp932::ToUnicodeKeepingAll(entry);
+        if (m_kind == StopListKind::Url)
+            text = StoredAddress::Decode(text);
+        auto* item = new QListWidgetItem(text, m_list);
         item->setData(Qt::UserRole, entry);
     }
 }

@@ -175,7 +175,7 @@ void CZelvoView::OpenFirstPage()
     }
     const QByteArray address = CommandLine::StartupAddress(m_host->StartupCommandLine());
     if (!address.isEmpty())
-        Navigate2(Cp932::ToUnicode(address));
+        Navigate2(QString::fromUtf8(address));
 }
 
 bool CZelvoView::HandlesCommand(int id) const

@@ -2,6 +2,7 @@
 
 #include "app/Cp932.h"
 #include "app/ProfileStore.h"
+#include "app/StoredAddress.h"
 
 #include <algorithm>
 #include <climits>
@@ -65,7 +66,8 @@ bool Append(const QString& file, const char* section, const QString& value)
     if (count == INT_MAX)
         return false;
     const int n = std::max(count, 0) + 1;
-    const QByteArray text = CutWhole(Cp932::FromUnicode(value), kUrlSize - 1);
+    const QString stored = EntrySize(section) == kUrlSize ? StoredAddress::Encode(value) : value;
+    const QByteArray text = CutWhole(Cp932::FromUnicodeKeepingAll(stored), kUrlSize - 1);
     return ProfileStore::WriteInt(section, "count", n, file) &&
            WritePrivateProfileStringA(section, QByteArray::number(n).constData(), text.constData(),
                                       file);
@@ -75,7 +77,16 @@ bool Matches(const QList<QByteArray>& entries, const QString& text)
 {
     if (text.isEmpty())
         return false;
-    return entries.contains(Cp932::FromUnicode(text));
+    // Compared in the stored form, where a character code page 932 cannot hold
+    // is a reference of its own and never a "?" that stands for any of them.
+    if (entries.contains(Cp932::FromUnicodeKeepingAll(text)) ||
+        entries.contains(Cp932::FromUnicodeKeepingAll(StoredAddress::Encode(text))))
+        return true;
+    for (const QByteArray& entry : entries) {
+        if (Cp932::ToUnicodeKeepingAll(entry) == text)
+            return true;
+    }
+    return false;
 }
 
 bool Rewrite(const QString& file, const char* section, const QList<QByteArray>& entries)

@@ -1,0 +1,1 @@
+zelvo_add_test(tst_pagetext zelvo_testframe)
