@@ -1,3 +1,13 @@
 zelvo_add_test(tst_startup zelvo_main)
 target_compile_definitions(tst_startup PRIVATE ZELVO_BINARY="$<TARGET_FILE:zelvo>")
 add_dependencies(tst_startup zelvo)
+
+# The starts as a desktop sees them: a window manager, other windows, activation.
+find_program(XVFB_RUN xvfb-run)
+if(XVFB_RUN)
+    add_test(NAME tst_startup_x11
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/x11/with-wm $<TARGET_FILE:tst_startup>
+                     handOverWhileAnotherWindowIsActive simultaneousStartsShowOneWindow)
+    set_tests_properties(tst_startup_x11 PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=xcb;QTWEBENGINE_DISABLE_SANDBOX=1" TIMEOUT 300)
+endif()

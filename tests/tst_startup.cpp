@@ -8,6 +8,12 @@
 #include "TempHome.h"
 
 #include <QProcess>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 #include <QtTest>
 
 // The program as a user starts it: the real executable, a second start handing
@@ -23,9 +29,15 @@ private slots:
     void menuDrawingFromTablist_data();
     void menuDrawingFromTablist();
     void secondStartHandsOver();
+    void handOverWhileAnotherWindowIsActive();
+    void simultaneousStartsShowOneWindow();
 
 private:
     QProcessEnvironment Environment(const TempHome& home) const;
+    // The environment of a start on the desktop this test runs on.
+    QProcessEnvironment DesktopEnvironment(const TempHome& home) const;
+    // Starts count second starts at once, one address each, and waits for them.
+    void StartAtOnce(const TempHome& home, const QStringList& addresses);
     HttpServer m_server;
 };
 
@@ -34,6 +46,14 @@ void TestStartup::initTestCase()
     m_server.route("/home", "text/html", "<title>Home</title>");
     for (const char* path : {"/a", "/b", "/c"})
         m_server.route(path, "text/html", "<title>page</title>");
+    // Each page says when it has loaded.
+    for (int i = 0; i < 10; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        m_server.route("/p" + n, "text/html",
+                       "<title>page</title><script>onload = function () { fetch('/done" + n +
+                           "'); };</script>");
+        m_server.route("/done" + n, "text/plain", "ok");
+    }
 }
 
 void TestStartup::cleanupTestCase()
@@ -52,6 +72,139 @@ QProcessEnvironment TestStartup::Environment(const TempHome& home) const
     env.insert("DISPLAY", QStringLiteral(":zelvo-test-%1").arg(QCoreApplication::applicationPid()));
     env.remove("WAYLAND_DISPLAY");
     return env;
+}
+
+QProcessEnvironment TestStartup::DesktopEnvironment(const TempHome& home) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ZELVO_HOME", home.path());
+    env.insert("ZELVO_HOMEPAGE", m_server.url("/home").toString());
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    return env;
+}
+
+namespace {
+
+bool OnDesktop()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb") &&
+           !qEnvironmentVariableIsEmpty("ZELVO_WM");
+}
+
+QStringList XdoTool(const QStringList& arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(10000);
+    return QString::fromLatin1(tool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// Zelvo's windows that are on the screen now.
+QStringList ShownWindows()
+{
+    return XdoTool({"search", "--onlyvisible", "--classname", "zelvo"});
+}
+
+} // namespace
+
+void TestStartup::StartAtOnce(const TempHome& home, const QStringList& addresses)
+{
+    std::vector<std::unique_ptr<QProcess>> starts;
+    for (const QString& address : addresses) {
+        starts.push_back(std::make_unique<QProcess>());
+        starts.back()->setProcessEnvironment(DesktopEnvironment(home));
+        starts.back()->start(ZELVO_BINARY, {address});
+    }
+    for (auto& start : starts) {
+        QVERIFY(start->waitForFinished(30000));
+        QCOMPARE(start->exitCode(), 0);
+    }
+}
+
+void TestStartup::handOverWhileAnotherWindowIsActive()
+{
+    if (!OnDesktop())
+        QSKIP("needs an X server with a window manager");
+    TempHome home;
+    QProcess first;
+    first.setProcessEnvironment(DesktopEnvironment(home));
+    first.start(ZELVO_BINARY, {});
+    QTRY_VERIFY_WITH_TIMEOUT(m_server.requestCount("/home") > 0 && !ShownWindows().isEmpty(),
+                             20000);
+    const QString zelvo = ShownWindows().constFirst();
+
+    // The user works in another program.
+    QWidget other;
+    other.setWindowTitle(QStringLiteral("other"));
+    other.resize(300, 200);
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    const QString otherId = QString::number(other.winId());
+    XdoTool({"windowactivate", "--sync", otherId});
+    QTRY_COMPARE(XdoTool({"getactivewindow"}).value(0), otherId);
+
+    QStringList addresses;
+    for (int i = 0; i < 10; ++i)
+        addresses << m_server.url("/p" + QByteArray::number(i)).toString();
+    StartAtOnce(home, addresses);
+    QTRY_VERIFY_WITH_TIMEOUT(std::all_of(addresses.begin(), addresses.end(),
+                                         [this](const QString& a) {
+                                             const QByteArray done =
+                                                 QUrl(a).path().toLatin1().replace("/p", "/done");
+                                             return m_server.requestCount(done) > 0;
+                                         }),
+                             20000);
+
+    // Closed as a user closes it; the saved tabs tell what was open.
+    XdoTool({"windowactivate", "--sync", zelvo});
+    XdoTool({"key", "--clearmodifiers", "alt+F4"});
+    QVERIFY(first.waitForFinished(20000));
+    const QByteArray endlist = home.read("Endlist.ini");
+    QVERIFY2(endlist.contains("tab_count=11\r\n"), endlist.constData());
+    for (const QString& address : std::as_const(addresses))
+        QVERIFY2(endlist.contains("=" + address.toLatin1() + "\r\n"), qPrintable(address));
+}
+
+void TestStartup::simultaneousStartsShowOneWindow()
+{
+    if (!OnDesktop())
+        QSKIP("needs an X server with a window manager");
+    TempHome home;
+    QStringList addresses;
+    for (int i = 0; i < 5; ++i)
+        addresses << m_server.url("/p" + QByteArray::number(i)).toString();
+    int mostShown = 0;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&mostShown] {
+        mostShown = std::max(mostShown, static_cast<int>(ShownWindows().size()));
+    });
+    watch.start(20);
+    // Four of them hand over and end; one stays, with every address in a tab.
+    std::vector<std::unique_ptr<QProcess>> starts;
+    for (const QString& address : std::as_const(addresses)) {
+        starts.push_back(std::make_unique<QProcess>());
+        starts.back()->setProcessEnvironment(DesktopEnvironment(home));
+        starts.back()->start(ZELVO_BINARY, {address});
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(std::count_if(starts.begin(), starts.end(),
+                                           [](const auto& p) {
+                                               return p->state() == QProcess::NotRunning;
+                                           }) == 4,
+                             30000);
+    QTRY_VERIFY_WITH_TIMEOUT(std::all_of(addresses.begin(), addresses.end(),
+                                         [this](const QString& a) {
+                                             return m_server.requestCount(QUrl(a).path().toLatin1()) > 0;
+                                         }),
+                             20000);
+    QTRY_VERIFY(!ShownWindows().isEmpty());
+    watch.stop();
+    QCOMPARE(mostShown, 1);
+    for (auto& start : starts) {
+        if (start->state() != QProcess::NotRunning) {
+            start->kill();
+            start->waitForFinished(10000);
+        }
+    }
 }
 
 void TestStartup::maximisedWhenLeftSo_data()
