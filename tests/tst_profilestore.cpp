@@ -41,6 +41,8 @@ private slots:
     void writesNewFileExactly();
     void writeKeepsOtherLinesByteForByte_data();
     void writeKeepsOtherLinesByteForByte();
+    void batchWritesLikeSingleWrites_data();
+    void batchWritesLikeSingleWrites();
     void deletingProxySectionGivesDefaults();
     void lineBreakInValueCannotForgeKeys();
     void cp932RoundTrip();
@@ -254,6 +256,51 @@ void TestProfileStore::writeKeepsOtherLinesByteForByte()
     QCOMPARE(home.read("Tablist.ini"), expected);
 }
 
+void TestProfileStore::batchWritesLikeSingleWrites_data()
+{
+    // Writes as "section/key=value"; "section/key" deletes the key, "section" the section.
+    QTest::addColumn<QByteArrayList>("writes");
+    QTest::addColumn<int>("replaces");
+    QTest::newRow("list rewritten") << QByteArrayList{"Window", "Window/count=2", "Window/0=a",
+                                                      "Window/1=b", "window/2=c"}
+                                    << 1;
+    QTest::newRow("keys set, changed and deleted")
+        << QByteArrayList{"Tablist/tabcount=5", "New/k=v", "Tablist/tabcount", "SKIN/name=x"} << 1;
+    QTest::newRow("nothing changes") << QByteArrayList{"Tablist/tabcount=25", "None/k"} << 0;
+}
+
+void TestProfileStore::batchWritesLikeSingleWrites()
+{
+    QFETCH(QByteArrayList, writes);
+    QFETCH(int, replaces);
+    TempHome home;
+    home.write("One.ini", kOriginalFile);
+    home.write("Batch.ini", kOriginalFile);
+    ProfileStore::Batch batch(SettingsPath("Batch.ini"));
+    for (const QByteArray& w : std::as_const(writes)) {
+        const QString text = QString::fromLatin1(w);
+        const QByteArray section = text.section('/', 0, 0).toLatin1();
+        const QByteArray key = text.section('/', 1).section('=', 0, 0).toLatin1();
+        const QByteArray value = text.section('=', 1).toLatin1();
+        const bool set = w.contains('=');
+        QVERIFY(WritePrivateProfileStringA(section.constData(), key.isEmpty() ? nullptr : key.constData(),
+                                           set ? value.constData() : nullptr, SettingsPath("One.ini")));
+        if (set)
+            batch.Set(section.constData(), key.constData(), value);
+        else if (key.isEmpty())
+            batch.RemoveSection(section.constData());
+        else
+            batch.RemoveKey(section.constData(), key.constData());
+    }
+    int replaced = 0;
+    ProfileStore::SetBeforeReplaceHook([&replaced](const QString&) { return ++replaced; });
+    const bool committed = batch.Commit();
+    ProfileStore::SetBeforeReplaceHook(nullptr);
+    QVERIFY(committed);
+    QCOMPARE(replaced, replaces);
+    QCOMPARE(home.read("Batch.ini"), home.read("One.ini"));
+}
+
 void TestProfileStore::deletingProxySectionGivesDefaults()
 {
     TempHome home;
@@ -332,6 +379,14 @@ void TestProfileStore::interruptedWriteKeepsOldFile()
     home.write("Address.ini", kOriginalFile);
     ProfileStore::SetBeforeReplaceHook([](const QString&) { return false; });
     bool written = WritePrivateProfileStringA("Tablist", "tabcount", "3", SettingsPath("Address.ini"));
+    ProfileStore::SetBeforeReplaceHook(nullptr);
+    QVERIFY(!written);
+    QCOMPARE(home.read("Address.ini"), kOriginalFile);
+    ProfileStore::SetBeforeReplaceHook([](const QString&) { return false; });
+    written = ProfileStore::Batch(SettingsPath("Address.ini"))
+                  .SetInt("Tablist", "tabcount", 3)
+                  .RemoveSection("Skin")
+                  .Commit();
     ProfileStore::SetBeforeReplaceHook(nullptr);
     QVERIFY(!written);
     QCOMPARE(home.read("Address.ini"), kOriginalFile);

@@ -365,6 +365,51 @@ qsizetype InsertPoint(const QByteArray& data, const QByteArray& sec, bool& needs
     return point;
 }
 
+// A file that is there but cannot be read is kept as it is, not replaced by
+// one holding only what is written now.
+bool ReadForWrite(const QString& path, QByteArray& data)
+{
+    return PathAccepted(path) && ReadFileResult(path, data) != ReadResult::Failed;
+}
+
+// One profile write on the file's bytes; true when they changed.
+bool ApplyWrite(QByteArray& data, const char* section, const char* key, const char* value)
+{
+    const QByteArray sec = TrimmedName(section);
+    if (!key) {
+        bool changed = false;
+        data = DeleteSections(data, sec, changed);
+        return changed;
+    }
+    const QByteArray newValue = value ? OneLine(value) : QByteArray();
+    IniLine line;
+    const bool sectionFound = FindKey(data, section, key, line);
+    if (line.start >= 0) {
+        if (!value) {
+            data.remove(line.start, line.next - line.start);
+            return true;
+        }
+        const QByteArray text = data.mid(line.nameStart, line.nameLen) + '=' + newValue;
+        if (text == data.mid(line.start, line.textEnd - line.start))
+            return false;
+        data.replace(line.start, line.textEnd - line.start, text);
+        return true;
+    }
+    if (!value)
+        return false;
+    if (sectionFound) {
+        bool needsNewline = false;
+        const qsizetype at = InsertPoint(data, sec, needsNewline);
+        data.insert(at, (needsNewline ? QByteArray("\r\n") : QByteArray()) + TrimmedName(key) +
+                            '=' + newValue + "\r\n");
+        return true;
+    }
+    if (!data.isEmpty() && !data.endsWith('\n'))
+        data += "\r\n";
+    data += '[' + sec + "]\r\n" + TrimmedName(key) + '=' + newValue + "\r\n";
+    return true;
+}
+
 } // namespace
 
 int GetPrivateProfileIntA(const char* section, const char* key, int defaultValue,
@@ -409,48 +454,12 @@ unsigned long GetPrivateProfileStringA(const char* section, const char* key,
 bool WritePrivateProfileStringA(const char* section, const char* key, const char* value,
                                 const QString& path)
 {
-    if (!section || !PathAccepted(path))
+    if (!section)
         return false;
     QByteArray data;
-    // A file that is there but cannot be read is kept as it is, not replaced
-    // by one holding only this key.
-    if (ReadFileResult(path, data) == ReadResult::Failed)
+    if (!ReadForWrite(path, data))
         return false;
-    QByteArray sec = TrimmedName(section);
-
-    if (!key) {
-        bool changed = false;
-        QByteArray out = DeleteSections(data, sec, changed);
-        return !changed || Replace(path, out);
-    }
-
-    QByteArray newValue = value ? OneLine(value) : QByteArray();
-    IniLine line;
-    bool sectionFound = FindKey(data, section, key, line);
-    QByteArray out = data;
-    if (line.start >= 0) {
-        if (!value) {
-            out.remove(line.start, line.next - line.start);
-        } else {
-            QByteArray text = data.mid(line.nameStart, line.nameLen) + '=' + newValue;
-            if (text == data.mid(line.start, line.textEnd - line.start))
-                return true;
-            out.replace(line.start, line.textEnd - line.start, text);
-        }
-    } else if (!value) {
-        return true;
-    } else if (sectionFound) {
-        bool needsNewline = false;
-        qsizetype at = InsertPoint(data, sec, needsNewline);
-        QByteArray text = (needsNewline ? QByteArray("\r\n") : QByteArray()) + TrimmedName(key) +
-                          '=' + newValue + "\r\n";
-        out.insert(at, text);
-    } else {
-        if (!out.isEmpty() && !out.endsWith('\n'))
-            out += "\r\n";
-        out += '[' + sec + "]\r\n" + TrimmedName(key) + '=' + newValue + "\r\n";
-    }
-    return Replace(path, out);
+    return !ApplyWrite(data, section, key, value) || Replace(path, data);
 }
 
 namespace ProfileStore {
@@ -542,6 +551,53 @@ QString ResolvePath(const QString& path)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return dir + QLatin1Char('/') + entry;
     return dir + QLatin1Char('/') + name;
+}
+
+Batch::Batch(const QString& path) : m_path(path) {}
+
+Batch& Batch::Set(const char* section, const char* key, const QByteArray& value)
+{
+    m_writes.append({section, key, value, false});
+    return *this;
+}
+
+Batch& Batch::SetText(const char* section, const char* key, const QString& value)
+{
+    return Set(section, key, Cp932::FromUnicode(value));
+}
+
+Batch& Batch::SetInt(const char* section, const char* key, int value)
+{
+    return Set(section, key, QByteArray::number(value));
+}
+
+Batch& Batch::RemoveKey(const char* section, const char* key)
+{
+    m_writes.append({section, key, QByteArray(), true});
+    return *this;
+}
+
+Batch& Batch::RemoveSection(const char* section)
+{
+    m_writes.append({section, QByteArray(), QByteArray(), true});
+    return *this;
+}
+
+bool Batch::Commit()
+{
+    QByteArray data;
+    if (!ReadForWrite(m_path, data))
+        return false;
+    bool changed = false;
+    for (const Write& w : std::as_const(m_writes)) {
+        const bool wholeSection = w.remove && w.key.isNull();
+        changed = ApplyWrite(data, w.section.constData(),
+                             wholeSection ? nullptr : w.key.constData(),
+                             w.remove ? nullptr : w.value.constData()) ||
+                  changed;
+    }
+    m_writes.clear();
+    return !changed || Replace(m_path, data);
 }
 
 void SetBeforeReplaceHook(std::function<bool(const QString& path)> hook)

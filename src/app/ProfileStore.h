@@ -55,6 +55,34 @@ QList<QByteArray> KeyNames(const char* section, const QString& path);
 // path itself when no such file exists yet.
 QString ResolvePath(const QString& path);
 
+// A record or list written as a whole: the file is read once, the writes are
+// made in their order with the results of the calls above, and the file is
+// replaced once, so the record is written entirely or not at all.
+class Batch {
+public:
+    explicit Batch(const QString& path);
+
+    Batch& Set(const char* section, const char* key, const QByteArray& value);
+    // Encoded as code page 932 ("?" for what it cannot hold).
+    Batch& SetText(const char* section, const char* key, const QString& value);
+    Batch& SetInt(const char* section, const char* key, int value);
+    Batch& RemoveKey(const char* section, const char* key);
+    Batch& RemoveSection(const char* section);
+
+    // False when the file could not be written; it is then left as it was.
+    bool Commit();
+
+private:
+    struct Write {
+        QByteArray section;
+        QByteArray key;
+        QByteArray value;
+        bool remove = false;
+    };
+    QString m_path;
+    QList<Write> m_writes;
+};
+
 // Called after the new contents are written to the temporary file and before it
 // replaces the old one; returning false abandons the write. For tests only.
 void SetBeforeReplaceHook(std::function<bool(const QString& path)> hook);

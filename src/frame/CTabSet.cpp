@@ -136,17 +136,18 @@ void CTabSet::OnChange(int which)
 
 void CTabSet::OnOK()
 {
-    const QString tablist = TablistPath();
-    ProfileStore::WriteText("Tablist", "width", m_width->text(), tablist);
-    ProfileStore::WriteText("Tablist", "dbclick", m_dbclick->currentText(), tablist);
-    ProfileStore::WriteText("Tablist", "rclick", m_rclick->currentText(), tablist);
-    const QString color = ColorPath();
+    ProfileStore::Batch(TablistPath())
+        .SetText("Tablist", "width", m_width->text())
+        .SetText("Tablist", "dbclick", m_dbclick->currentText())
+        .SetText("Tablist", "rclick", m_rclick->currentText())
+        .Commit();
+    ProfileStore::Batch colors(ColorPath());
     for (int which = 0; which < 3; ++which) {
-        ProfileStore::WriteInt(kSections[which], "red", m_colors[which].red(), color);
-        ProfileStore::WriteInt(kSections[which], "green", m_colors[which].green(), color);
-        ProfileStore::WriteInt(kSections[which], "blue", m_colors[which].blue(), color);
+        colors.SetInt(kSections[which], "red", m_colors[which].red())
+            .SetInt(kSections[which], "green", m_colors[which].green())
+            .SetInt(kSections[which], "blue", m_colors[which].blue());
     }
-    ProfileStore::WriteInt("TabColor", "enable", m_plain->isChecked() ? 1 : 0, color);
+    colors.SetInt("TabColor", "enable", m_plain->isChecked() ? 1 : 0).Commit();
     m_modified = false;
     if (m_onApplied)
         m_onApplied();

@@ -47,12 +47,13 @@ void ClosedTabList::LoadClosedTabs()
 
 void ClosedTabList::SaveClosedTabs() const
 {
-    const QString path = ListPath();
+    ProfileStore::Batch batch(ListPath());
     for (int i = 1; i <= m_titles.size(); ++i) {
-        ProfileStore::WriteInt("DeleteTab", "count", i, path);
-        ProfileStore::WriteText("DeleteTab", Key("name_", i).constData(), m_titles[i - 1], path);
-        ProfileStore::WriteText("DeleteTab", Key("url_", i).constData(), m_urls[i - 1], path);
+        batch.SetInt("DeleteTab", "count", i)
+            .SetText("DeleteTab", Key("name_", i).constData(), m_titles[i - 1])
+            .SetText("DeleteTab", Key("url_", i).constData(), m_urls[i - 1]);
     }
+    batch.Commit();
 }
 
 void ClosedTabList::ClearClosedTabs()

@@ -39,17 +39,16 @@ bool CMainFrame::ExitCleanup()
     if (m_tabFrames.isEmpty())
         return false;
     // 4
-    const QString endlist = EndlistPath();
-    WritePrivateProfileStringA("Endlist", "0", "", endlist);
+    ProfileStore::Batch endlist(EndlistPath());
+    endlist.Set("Endlist", "0", "");
     for (int i = 0; i < m_tabFrames.size(); ++i) {
         CZelvoView* view = TabView(i);
-        ProfileStore::WriteInt("Endlist", "tab_count", i + 1, endlist);
-        ProfileStore::WriteText("Endlist", QByteArray::number(i + 1).constData(),
-                                view ? StoredAddress::Encode(view->GetLocationURL()) : QString(),
-                                endlist);
+        endlist.SetInt("Endlist", "tab_count", i + 1)
+            .SetText("Endlist", QByteArray::number(i + 1).constData(),
+                     view ? StoredAddress::Encode(view->GetLocationURL()) : QString());
     }
     // 5
-    WritePrivateProfileStringA("Window", "size", isMaximized() ? "1" : "0", endlist);
+    endlist.Set("Window", "size", isMaximized() ? "1" : "0").Commit();
     // 6: no closed-tab history for these.
     for (int i = static_cast<int>(m_tabFrames.size()) - 1; i >= 0; --i) {
         CChildFrame* frame = m_tabFrames[i];

@@ -49,14 +49,15 @@ QStringList HistoryIni::Load() const
 
 void HistoryIni::Save(const QStringList& entries) const
 {
-    const QString path = Path();
+    ProfileStore::Batch batch(Path());
     if (m_beforeSave == BeforeSave::DeleteSection)
-        WritePrivateProfileStringA(m_section, nullptr, nullptr, path);
+        batch.RemoveSection(m_section);
     const int n = std::min(static_cast<int>(entries.size()), m_capacity);
     for (int i = 0; i < n; ++i) {
-        ProfileStore::WriteInt(m_section, m_countKey, i, path);
-        ProfileStore::WriteText(m_section, QByteArray::number(i).constData(), entries[i], path);
+        batch.SetInt(m_section, m_countKey, i)
+            .SetText(m_section, QByteArray::number(i).constData(), entries[i]);
     }
+    batch.Commit();
 }
 
 bool HistoryIni::Clear() const

@@ -124,7 +124,7 @@ void CMainFrame::RefreshTabLabels()
     if (m_tabFrames.isEmpty())
         return;
     const int focused = m_wndTabBar->currentIndex();
-    const QString windowList = SettingsPath(QStringLiteral("Window_List.ini"));
+    ProfileStore::Batch windowList(SettingsPath(QStringLiteral("Window_List.ini")));
     bool anyBusy = false;
     int lastWritten = -1;
     for (int i = 0; i < m_tabFrames.size(); ++i) {
@@ -144,9 +144,9 @@ void CMainFrame::RefreshTabLabels()
         m_tabFrames[i]->setWindowTitle(title);
         // The count goes first, as the sections have always been ordered.
         if (lastWritten < 0)
-            ProfileStore::WriteInt("Window_count", "count", i, windowList);
+            windowList.SetInt("Window_count", "count", i);
         lastWritten = i;
-        ProfileStore::WriteText("Window_List", QByteArray::number(i).constData(), name, windowList);
+        windowList.SetText("Window_List", QByteArray::number(i).constData(), name);
         m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabIdle));
         // A tab label holds "&" literally; the bar would read it as a mnemonic.
         m_wndTabBar->setTabText(i, TabLabels::LabelText(title).replace(QLatin1Char('&'),
@@ -154,9 +154,10 @@ void CMainFrame::RefreshTabLabels()
         // A tool tip would take a title that looks like markup for markup.
         m_wndTabBar->setTabToolTip(i, Qt::convertFromPlainText(title));
     }
-    // The count ends as the last tab written: one more write, not one per tab.
+    // The count ends as the last tab written; the list is one write.
     if (lastWritten > 0)
-        ProfileStore::WriteInt("Window_count", "count", lastWritten, windowList);
+        windowList.SetInt("Window_count", "count", lastWritten);
+    windowList.Commit();
     if (focused >= 0 && focused < m_tabFrames.size()) {
         m_wndTabBar->setCurrentIndex(focused);
         m_wndMDIClient->setActiveSubWindow(m_tabFrames[focused]);
@@ -168,13 +169,14 @@ void CMainFrame::RefreshTabLabels()
 void CMainFrame::SaveTabTitles(int write)
 {
     if (write == 1) {
-        const QString windowList = SettingsPath(QStringLiteral("Window_List.ini"));
+        ProfileStore::Batch windowList(SettingsPath(QStringLiteral("Window_List.ini")));
         for (int i = 0; i < m_tabFrames.size(); ++i) {
             CZelvoView* view = m_tabFrames[i]->GetView();
-            ProfileStore::WriteInt("Window_count", "count", i, windowList);
-            ProfileStore::WriteText("Window_List", QByteArray::number(i).constData(),
-                                    view ? view->GetLocationName() : QString(), windowList);
+            windowList.SetInt("Window_count", "count", i)
+                .SetText("Window_List", QByteArray::number(i).constData(),
+                         view ? view->GetLocationName() : QString());
         }
+        windowList.Commit();
     }
     emit commandRan(ToInt(CommandId::RefreshTabLabels));
 }

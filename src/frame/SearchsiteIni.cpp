@@ -93,9 +93,11 @@ qint64 AddSite(const QString& name, const QString& url)
 {
     const QString path = Path();
     const qint64 n = qint64(Count()) + 1;
-    ProfileStore::WriteText(kSection, Key("url_", n).constData(), url, path);
-    ProfileStore::WriteText(kSection, Key("name_", n).constData(), name, path);
-    WritePrivateProfileStringA(kSection, "count", QByteArray::number(n).constData(), path);
+    ProfileStore::Batch(path)
+        .SetText(kSection, Key("url_", n).constData(), url)
+        .SetText(kSection, Key("name_", n).constData(), name)
+        .Set(kSection, "count", QByteArray::number(n))
+        .Commit();
     return n;
 }
 

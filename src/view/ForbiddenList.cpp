@@ -68,9 +68,10 @@ bool Append(const QString& file, const char* section, const QString& value)
     const int n = std::max(count, 0) + 1;
     const QString stored = EntrySize(section) == kUrlSize ? StoredAddress::Encode(value) : value;
     const QByteArray text = CutWhole(Cp932::FromUnicodeKeepingAll(stored), kUrlSize - 1);
-    return ProfileStore::WriteInt(section, "count", n, file) &&
-           WritePrivateProfileStringA(section, QByteArray::number(n).constData(), text.constData(),
-                                      file);
+    return ProfileStore::Batch(file)
+        .SetInt(section, "count", n)
+        .Set(section, QByteArray::number(n).constData(), text)
+        .Commit();
 }
 
 bool Matches(const QList<QByteArray>& entries, const QString& text)
@@ -91,17 +92,13 @@ bool Matches(const QList<QByteArray>& entries, const QString& text)
 
 bool Rewrite(const QString& file, const char* section, const QList<QByteArray>& entries)
 {
-    bool written = WritePrivateProfileStringA(section, nullptr, nullptr, file);
-    if (entries.isEmpty())
-        return written;
-    written =
-        ProfileStore::WriteInt(section, "count", static_cast<int>(entries.size()) - 1, file) &&
-        written;
+    ProfileStore::Batch batch(file);
+    batch.RemoveSection(section);
+    if (!entries.isEmpty())
+        batch.SetInt(section, "count", static_cast<int>(entries.size()) - 1);
     for (int i = 0; i < entries.size(); ++i)
-        written = WritePrivateProfileStringA(section, QByteArray::number(i).constData(),
-                                             entries[i].constData(), file) &&
-                  written;
-    return written;
+        batch.Set(section, QByteArray::number(i).constData(), entries[i]);
+    return batch.Commit();
 }
 
 } // namespace ForbiddenList
