@@ -47,21 +47,18 @@ bool CZelvoApp::InitInstance()
         return false;
     ProgramDir::Prepare();
 
-    // A.2: the page engine. Started before the window is built, its own
+    // The page engine, started before the window is built: its own
     // threads and processes get going while the bars are made.
     EngineProfile::Instance();
 
-    // A.3
     m_bXPStyle = ReadXPStyle();
-    // A.4: the profile "Zelvo" keeps the recent files (see RecentFiles).
 
-    // A.6
     m_pMainWnd = new CMainFrame(m_bXPStyle);
     m_pMainWnd->SetStartupCommandLine(m_lpCmdLine);
     if (!m_pMainWnd->OnCreate())
         return false;
 
-    // A.7: the first tab.
+    // The first tab; its view opens the command line's address.
     if (!m_pMainWnd->OnFileNew())
         return false;
 
@@ -116,7 +113,7 @@ int CZelvoApp::ReadXPStyle()
 
 void CZelvoApp::ShowMainFrame(CMainFrame& frame)
 {
-    // A.8: maximised again when the previous run ended so.
+    // Maximised again when the previous run ended so.
     if (GetPrivateProfileIntA("Window", "size", 0, SettingsPath("Endlist.ini")) == 1)
         frame.showMaximized();
     else
