@@ -1,5 +1,5 @@
 add_executable(profile_store profile_store.cpp)
-target_link_libraries(profile_store PRIVATE zelvo_app)
+target_link_libraries(profile_store PRIVATE zelvo_core)
 
 add_executable(startup startup.cpp)
 target_link_libraries(startup PRIVATE Qt6::Core)

@@ -1,5 +1,5 @@
 // Median time of one read and one write on a 200-key settings file.
-#include "app/ProfileStore.h"
+#include "core/ProfileStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

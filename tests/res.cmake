@@ -1,1 +1,1 @@
-zelvo_add_test(tst_menuresources zelvo_res)
+zelvo_add_test(tst_menuresources zelvo_commands)

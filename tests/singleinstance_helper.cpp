@@ -1,7 +1,7 @@
 // A second Zelvo start in miniature: hands its command line to the running
 // instance and exits 0 when it was taken, 1 when not. With --listen it plays
 // the running instance instead, printing each hand-over on its own line.
-#include "app/CommandLine.h"
+#include "core/CommandLine.h"
 #include "platform/SingleInstance.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/CTabBarCtrl.h"
-#include "app/RecentFiles.h"
-#include "res/MenuResources.h"
+#include "core/RecentFiles.h"
+#include "commands/MenuResources.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 

@@ -1,5 +1,5 @@
-#include "app/Cp932.h"
-#include "app/StoredAddress.h"
+#include "core/Cp932.h"
+#include "core/StoredAddress.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
 #include "frame/CTabBarCtrl.h"
 

@@ -1,5 +1,5 @@
-#include "res/CommandId.h"
-#include "res/MenuResources.h"
+#include "commands/CommandId.h"
+#include "commands/MenuResources.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "app/Cp932.h"
-#include "app/ProgramDir.h"
-#include "view/ForbiddenList.h"
-#include "view/NavigationFilter.h"
+#include "core/Cp932.h"
+#include "core/ProgramDir.h"
+#include "security/ForbiddenList.h"
+#include "security/NavigationFilter.h"
 
 #include "TempHome.h"
 

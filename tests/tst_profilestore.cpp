@@ -1,6 +1,6 @@
-#include "app/FlagToggle.h"
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
+#include "core/FlagToggle.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
 
 #include "TempHome.h"
 

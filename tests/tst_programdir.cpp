@@ -1,5 +1,5 @@
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
 #include "platform/MessageBox.h"
 
 #include "TempHome.h"

@@ -1,5 +1,5 @@
-#include "app/CommandLine.h"
-#include "app/Cp932.h"
+#include "core/CommandLine.h"
+#include "core/Cp932.h"
 #include "platform/SingleInstance.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/CZelvoApp.h"
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
 #include "view/EngineProfile.h"
 

@@ -1,8 +1,8 @@
 #include "app/CZelvoApp.h"
 
-#include "app/CommandLine.h"
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
+#include "core/CommandLine.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
 #include "platform/SingleInstance.h"
 #include "view/CZelvoView.h"

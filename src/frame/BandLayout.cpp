@@ -1,7 +1,7 @@
 #include "frame/CMainFrame.h"
 
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
 
 #include <QLayout>
 #include <QMap>

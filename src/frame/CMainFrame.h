@@ -1,8 +1,8 @@
 #pragma once
 
 #include "frame/ClosedTabList.h"
-#include "frame/CommandMap.h"
-#include "frame/MenuFactory.h"
+#include "commands/CommandMap.h"
+#include "commands/MenuFactory.h"
 #include "view/IViewHost.h"
 #include "view/ViewSwitches.h"
 

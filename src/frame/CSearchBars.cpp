@@ -1,15 +1,15 @@
 #include "frame/CSearchBars.h"
 
-#include "app/Cp932.h"
-#include "app/StoredAddress.h"
+#include "core/Cp932.h"
+#include "core/StoredAddress.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/ToolbarImages.h"
 #include "frame/CMainFrame.h"
-#include "frame/HistoryIni.h"
-#include "frame/SearchRules.h"
-#include "frame/SearchsiteIni.h"
+#include "ini/HistoryIni.h"
+#include "bars/SearchRules.h"
+#include "ini/SearchsiteIni.h"
 #include "platform/MessageBox.h"
-#include "res/CommandId.h"
+#include "commands/CommandId.h"
 #include "view/CZelvoView.h"
 
 #include <QComboBox>

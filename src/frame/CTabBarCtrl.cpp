@@ -1,7 +1,7 @@
 #include "frame/CTabBarCtrl.h"
 
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,12 +1,12 @@
 // The exit processing of the main frame and the restore of the tabs it saved.
 #include "frame/CMainFrame.h"
 
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
-#include "app/StoredAddress.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
+#include "core/StoredAddress.h"
 #include "frame/CChildFrame.h"
 #include "platform/MessageBox.h"
-#include "res/CommandId.h"
+#include "commands/CommandId.h"
 #include "view/CZelvoView.h"
 
 #include <QFile>

@@ -1,13 +1,13 @@
 #include "frame/FilterCommands.h"
 
-#include "app/FlagToggle.h"
-#include "app/ProgramDir.h"
+#include "core/FlagToggle.h"
+#include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
 #include "platform/MessageBox.h"
-#include "res/CommandId.h"
-#include "view/CStopListDlg.h"
+#include "commands/CommandId.h"
+#include "settings/CStopListDlg.h"
 #include "view/CZelvoView.h"
-#include "view/ForbiddenList.h"
+#include "security/ForbiddenList.h"
 
 namespace {
 

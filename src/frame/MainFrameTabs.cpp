@@ -2,21 +2,21 @@
 // closing tabs, and the commands carried out on the active tab's browser.
 #include "frame/CMainFrame.h"
 
-#include "app/CommandLine.h"
-#include "app/Cp932.h"
-#include "app/FlagToggle.h"
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
-#include "app/StoredAddress.h"
+#include "core/CommandLine.h"
+#include "core/Cp932.h"
+#include "core/FlagToggle.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
+#include "core/StoredAddress.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/ToolbarImages.h"
 #include "frame/CChildFrame.h"
 #include "frame/CTabBarCtrl.h"
 #include "frame/CZelvoDoc.h"
-#include "frame/TabLabels.h"
-#include "res/CommandId.h"
+#include "core/TabLabels.h"
+#include "commands/CommandId.h"
 #include "view/CZelvoView.h"
-#include "view/ForbiddenList.h"
+#include "security/ForbiddenList.h"
 
 #include <QComboBox>
 #include <QLineEdit>

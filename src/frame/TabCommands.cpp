@@ -1,14 +1,14 @@
 // Commands on several tabs at once, the closed-tab memories and the page swap.
 #include "frame/CMainFrame.h"
 
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/ToolbarImages.h"
 #include "frame/CChildFrame.h"
 #include "frame/CTabBarCtrl.h"
 #include "platform/MessageBox.h"
-#include "res/CommandId.h"
+#include "commands/CommandId.h"
 #include "view/CZelvoView.h"
 
 #include <QMdiArea>

@@ -1,7 +1,7 @@
 #include "security/SecurityFlags.h"
 
-#include "app/FlagToggle.h"
-#include "app/ProgramDir.h"
+#include "core/FlagToggle.h"
+#include "core/ProgramDir.h"
 
 namespace SecurityFlags {
 

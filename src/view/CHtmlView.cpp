@@ -1,6 +1,6 @@
 #include "view/CHtmlView.h"
 
-#include "app/ProgramDir.h"
+#include "core/ProgramDir.h"
 #include "view/EnginePage.h"
 #include "view/EngineProfile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/CommandMap.h"
+#include "commands/CommandMap.h"
 #include "view/CHtmlView.h"
 
 class CChildFrame;

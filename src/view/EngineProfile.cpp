@@ -1,6 +1,6 @@
 #include "view/EngineProfile.h"
 
-#include "app/ProgramDir.h"
+#include "core/ProgramDir.h"
 
 #include <QDir>
 #include <QWebEngineProfile>

@@ -1,6 +1,6 @@
-#include "app/FlagToggle.h"
+#include "core/FlagToggle.h"
 
-#include "app/ProfileStore.h"
+#include "core/ProfileStore.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "frame/SearchRules.h"
+#include "bars/SearchRules.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
-#include "res/MenuResources.h"
+#include "commands/MenuResources.h"
 
-#include "res/CommandId.h"
+#include "commands/CommandId.h"
 
 #include <QHash>
 #include <Qt>

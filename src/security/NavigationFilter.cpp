@@ -1,9 +1,9 @@
-#include "view/NavigationFilter.h"
+#include "security/NavigationFilter.h"
 
-#include "app/Cp932.h"
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
-#include "view/ForbiddenList.h"
+#include "core/Cp932.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
+#include "security/ForbiddenList.h"
 
 #include <QFile>
 #include <QFileInfo>

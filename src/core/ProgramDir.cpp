@@ -1,4 +1,4 @@
-#include "app/ProgramDir.h"
+#include "core/ProgramDir.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "frame/MenuFactory.h"
+#include "commands/MenuFactory.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
-#include "frame/CTabSet.h"
+#include "settings/CTabSet.h"
 
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/SearchsiteIni.h"
+#include "ini/SearchsiteIni.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frame/CommandMap.h"
-#include "res/MenuResources.h"
+#include "commands/CommandMap.h"
+#include "commands/MenuResources.h"
 
 #include <QList>
 

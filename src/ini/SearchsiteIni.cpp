@@ -1,7 +1,7 @@
-#include "frame/SearchsiteIni.h"
+#include "ini/SearchsiteIni.h"
 
-#include "app/ProfileStore.h"
-#include "app/ProgramDir.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,10 +1,10 @@
-#include "view/CStopListDlg.h"
+#include "settings/CStopListDlg.h"
 
-#include "app/Cp932.h"
-#include "app/StoredAddress.h"
-#include "app/ProgramDir.h"
+#include "core/Cp932.h"
+#include "core/StoredAddress.h"
+#include "core/ProgramDir.h"
 #include "platform/MessageBox.h"
-#include "view/ForbiddenList.h"
+#include "security/ForbiddenList.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

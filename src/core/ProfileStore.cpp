@@ -1,6 +1,6 @@
-#include "app/ProfileStore.h"
+#include "core/ProfileStore.h"
 
-#include "app/Cp932.h"
+#include "core/Cp932.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "view/ForbiddenList.h"
+#include "security/ForbiddenList.h"
 
-#include "app/Cp932.h"
-#include "app/ProfileStore.h"
-#include "app/StoredAddress.h"
+#include "core/Cp932.h"
+#include "core/ProfileStore.h"
+#include "core/StoredAddress.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "frame/CommandMap.h"
+#include "commands/CommandMap.h"
 
 void CommandMap::Bind(int id, Run run, Update update)
 {

@@ -1,6 +1,6 @@
-#include "frame/TabLabels.h"
+#include "core/TabLabels.h"
 
-#include "app/Cp932.h"
+#include "core/Cp932.h"
 
 namespace TabLabels {
 

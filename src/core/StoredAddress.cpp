@@ -1,4 +1,4 @@
-#include "app/StoredAddress.h"
+#include "core/StoredAddress.h"
 
 #include <QUrl>
 
