@@ -1,7 +1,8 @@
 #include "core/Cp932.h"
 #include "core/ProfileStore.h"
 #include "frame/CMainFrame.h"
-#include "frame/CSearchBars.h"
+#include "bars/CSearchBars.h"
+#include "frame/SearchCommands.h"
 #include "ini/HistoryIni.h"
 #include "bars/SearchRules.h"
 #include "ini/SearchsiteIni.h"
@@ -143,7 +144,7 @@ CMainFrame* TestSearchBars::Open(bool withTab)
     // The frame makes the bars itself once it knows them; until then, as it will.
     m_bars = m_frame->findChild<CSearchBars*>();
     if (!m_bars) {
-        m_bars = new CSearchBars(*m_frame, m_frame->m_wndAddressBar, m_frame->m_wndSearchWords,
+        m_bars = new CSearchBars(*m_frame, m_frame.get(), m_frame->m_wndAddressBar, m_frame->m_wndSearchWords,
                                  m_frame->m_wndSearchSites);
         BindSearchCommands(*m_frame, *m_bars);
         m_bars->LoadSearchSites();

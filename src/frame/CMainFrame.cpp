@@ -6,8 +6,9 @@
 #include "core/RecentFiles.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/CAboutDlg.h"
-#include "frame/CSearchBars.h"
+#include "bars/CSearchBars.h"
 #include "frame/FilterCommands.h"
+#include "frame/SearchCommands.h"
 #include "frame/CTabBarCtrl.h"
 #include "commands/CommandId.h"
 #include "chrome/ToolbarImages.h"
@@ -140,7 +141,8 @@ bool CMainFrame::OnCreate()
     // The closed-tab history lives from one run to the next.
     m_closedTabs.LoadClosedTabs();
     BindCommands();
-    m_searchBars = new CSearchBars(*this, m_wndAddressBar, m_wndSearchWords, m_wndSearchSites);
+    m_searchBars =
+        new CSearchBars(*this, this, m_wndAddressBar, m_wndSearchWords, m_wndSearchSites);
     BindSearchCommands(*this, *m_searchBars);
     // A.12: sites, then search words, then addresses.
     m_searchBars->LoadSearchSites();

@@ -3,6 +3,7 @@
 #include "frame/ClosedTabList.h"
 #include "commands/CommandMap.h"
 #include "commands/MenuFactory.h"
+#include "bars/ISearchBarsHost.h"
 #include "view/IViewHost.h"
 #include "view/ViewSwitches.h"
 
@@ -38,7 +39,7 @@ enum BandId {
 
 // The single top-level window: bars, menus, the MDI area with the tabs, the
 // frame timers and the command dispatch.
-class CMainFrame : public QMainWindow, public IViewHost {
+class CMainFrame : public QMainWindow, public IViewHost, public ISearchBarsHost {
     Q_OBJECT
 
 public:
@@ -80,12 +81,13 @@ public:
     void SetStartupCommandLine(const QByteArray& line) { m_startupCommandLine = line; }
     // A new tab with a document of its own, whatever the tab limit (57600).
     CZelvoView* OnFileNew();
-    void OpenUrlInNewTab(const QString& url);
+    void OpenUrlInNewTab(const QString& url) override;
     // Command 33057: opens url in a new tab, for panes that hold an address.
     void OnOpenUrl(const QString& url);
     // The view of the active tab when it is a browser view; null otherwise.
-    CZelvoView* ActiveZelvoView() const;
-    CZelvoView* TabView(int index) const;
+    CZelvoView* ActiveZelvoView() const override;
+    CZelvoView* TabView(int index) const override;
+    QWidget* Window() override { return this; }
     int FocusedTab() const;
     bool IsTabLocked(int index) const;
     const QList<CChildFrame*>& TabFrames() const { return m_tabFrames; }

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "bars/ISearchBarsHost.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QStringList>
 
 #include <functional>
 
-class CMainFrame;
 class CZelvoView;
 class QComboBox;
 class QTimer;
@@ -28,8 +29,8 @@ public:
     static constexpr int kAllSitesWordsCapacity = 31;
     static constexpr int kAllSitesPauseMs = 100;
 
-    CSearchBars(CMainFrame& frame, QComboBox* addressBar, QComboBox* searchWords,
-                QComboBox* searchSites);
+    CSearchBars(ISearchBarsHost& host, QObject* parent, QComboBox* addressBar,
+                QComboBox* searchWords, QComboBox* searchSites);
 
     void LoadAddressHistory();
     void SaveAddressHistory() const;
@@ -67,7 +68,7 @@ private:
     // Number (1 …) of the first site whose item equals name; 0 when none.
     int FindSite(const QString& name, int count) const;
 
-    CMainFrame& m_frame;
+    ISearchBarsHost& m_host;
     QComboBox* m_wndAddressBar;
     QComboBox* m_wndSearchWords;
     QComboBox* m_wndSearchSites;
@@ -76,5 +77,3 @@ private:
     PageSearch m_pageSearch;
 };
 
-// Binds the commands of both bars in the frame's command table.
-void BindSearchCommands(CMainFrame& frame, CSearchBars& bars);

@@ -1,10 +1,9 @@
-#include "frame/CSearchBars.h"
+#include "bars/CSearchBars.h"
 
 #include "core/Cp932.h"
 #include "core/StoredAddress.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/ToolbarImages.h"
-#include "frame/CMainFrame.h"
 #include "ini/HistoryIni.h"
 #include "bars/SearchRules.h"
 #include "ini/SearchsiteIni.h"
@@ -51,9 +50,10 @@ void PrepareBox(QComboBox* box)
 
 } // namespace
 
-CSearchBars::CSearchBars(CMainFrame& frame, QComboBox* addressBar, QComboBox* searchWords,
+CSearchBars::CSearchBars(ISearchBarsHost& host, QObject* parent, QComboBox* addressBar,
+                         QComboBox* searchWords,
                          QComboBox* searchSites)
-    : QObject(&frame), m_frame(frame), m_wndAddressBar(addressBar),
+    : QObject(parent), m_host(host), m_wndAddressBar(addressBar),
       m_wndSearchWords(searchWords), m_wndSearchSites(searchSites),
       m_allSitesTimer(new QTimer(this))
 {
@@ -106,7 +106,7 @@ void CSearchBars::LoadSearchSites()
 void CSearchBars::OnSiteChosen()
 {
     if (!m_wndSearchWords->currentText().isEmpty())
-        m_frame.SendCommand(ToInt(CommandId::WebSearch));
+        m_host.SendCommand(ToInt(CommandId::WebSearch));
 }
 
 int CSearchBars::FindSite(const QString& name, int count) const
@@ -123,7 +123,7 @@ void CSearchBars::OnWebSearch()
     const QString words = m_wndSearchWords->currentText();
     const QString site = m_wndSearchSites->currentText();
     if (words.isEmpty() || site.isEmpty()) {
-        ShowMessageBox(&m_frame, QStringLiteral("検索バーに文字列を記入してください"),
+        ShowMessageBox(m_host.Window(), QStringLiteral("検索バーに文字列を記入してください"),
                        QStringLiteral("注意"), MbIcon::Stop);
         return;
     }
@@ -142,8 +142,8 @@ void CSearchBars::OnWebSearch()
     // A name typed by hand matches no site: its address is empty and the
     // words alone are opened.
     const QString address = SearchsiteIni::Url(FindSite(site, count)) + words;
-    m_frame.SendCommand(ToInt(CommandId::FileNew));
-    if (CZelvoView* view = m_frame.ActiveZelvoView())
+    m_host.SendCommand(ToInt(CommandId::FileNew));
+    if (CZelvoView* view = m_host.ActiveZelvoView())
         view->Navigate2(address);
     m_wndSearchSites->setFocus();
     PushSearchWords(words, kWordsCapacity);
@@ -165,7 +165,7 @@ void CSearchBars::OpenNextAllSitesPage()
 {
     if (m_allSitesPending.isEmpty())
         return;
-    m_frame.OpenUrlInNewTab(m_allSitesPending.takeFirst());
+    m_host.OpenUrlInNewTab(m_allSitesPending.takeFirst());
     // The pause between pages runs on the event loop, so the window stays live.
     m_allSitesTimer->start();
 }
@@ -193,13 +193,13 @@ void CSearchBars::OnAddSearchSite()
     const QString address = m_wndSearchWords->currentText();
     const QString name = m_wndSearchSites->currentText();
     if (address.isEmpty() || name.isEmpty()) {
-        ShowMessageBox(&m_frame, QStringLiteral("サイト名とURLアドレスを入力してください！"),
+        ShowMessageBox(m_host.Window(), QStringLiteral("サイト名とURLアドレスを入力してください！"),
                        QStringLiteral("注意"), MbIcon::Exclamation);
         return;
     }
     const QString question = QStringLiteral("URL:") + address + QStringLiteral("\r\n") +
                              QStringLiteral("検索エンジン名:") + name;
-    if (ShowMessageBox(&m_frame, question, QStringLiteral("確認:以下でいいですか？"),
+    if (ShowMessageBox(m_host.Window(), question, QStringLiteral("確認:以下でいいですか？"),
                        MbIcon::Question, MbButtons::YesNo) != MbAnswer::Yes)
         return;
     const qint64 n = SearchsiteIni::AddSite(name, address);
@@ -209,7 +209,7 @@ void CSearchBars::OnAddSearchSite()
 
 bool CSearchBars::CanPageSearch() const
 {
-    return m_pageSearch && m_frame.ActiveZelvoView() != nullptr;
+    return m_pageSearch && m_host.ActiveZelvoView() != nullptr;
 }
 
 void CSearchBars::OnPageSearch(int id)
@@ -218,7 +218,7 @@ void CSearchBars::OnPageSearch(int id)
         return;
     const QString words = m_wndSearchWords->currentText();
     if (words.isEmpty()) {
-        ShowMessageBox(&m_frame, QStringLiteral("文字列を記入してください"),
+        ShowMessageBox(m_host.Window(), QStringLiteral("文字列を記入してください"),
                        QStringLiteral("失敗"), MbIcon::Stop);
         return;
     }
@@ -226,12 +226,12 @@ void CSearchBars::OnPageSearch(int id)
     // The search may open message boxes; keep our own copy of the handler.
     const PageSearch search = m_pageSearch;
     if (id == ToInt(CommandId::HighlightSearchAllTabs)) {
-        for (int i = 0; i < m_frame.TabCount(); ++i)
-            if (CZelvoView* view = m_frame.TabView(i))
+        for (int i = 0; i < m_host.TabCount(); ++i)
+            if (CZelvoView* view = m_host.TabView(i))
                 search(*view, PageSearchKind::Highlight, words);
         return;
     }
-    if (CZelvoView* view = m_frame.ActiveZelvoView())
+    if (CZelvoView* view = m_host.ActiveZelvoView())
         search(*view,
                id == ToInt(CommandId::FindInPage) ? PageSearchKind::Find
                                                   : PageSearchKind::Highlight,
@@ -241,10 +241,10 @@ void CSearchBars::OnPageSearch(int id)
 void CSearchBars::OnDeleteAddressHistory()
 {
     if (HistoryIni::Address().Clear())
-        ShowMessageBox(&m_frame, QStringLiteral("URL履歴を削除しました"), QStringLiteral("削除"),
+        ShowMessageBox(m_host.Window(), QStringLiteral("URL履歴を削除しました"), QStringLiteral("削除"),
                        MbIcon::Information);
     else
-        ShowMessageBox(&m_frame, QStringLiteral("削除失敗"), QStringLiteral("失敗"),
+        ShowMessageBox(m_host.Window(), QStringLiteral("削除失敗"), QStringLiteral("失敗"),
                        MbIcon::Stop);
     m_wndAddressBar->clear();
     m_wndAddressBar->clearEditText();
@@ -253,10 +253,10 @@ void CSearchBars::OnDeleteAddressHistory()
 void CSearchBars::OnDeleteSearchHistory()
 {
     if (HistoryIni::Searchstring().Clear())
-        ShowMessageBox(&m_frame, QStringLiteral("検索履歴を削除しました"), QStringLiteral("削除"),
+        ShowMessageBox(m_host.Window(), QStringLiteral("検索履歴を削除しました"), QStringLiteral("削除"),
                        MbIcon::Information);
     else
-        ShowMessageBox(&m_frame, QStringLiteral("削除失敗"), QStringLiteral("失敗"),
+        ShowMessageBox(m_host.Window(), QStringLiteral("削除失敗"), QStringLiteral("失敗"),
                        MbIcon::Stop);
     m_wndSearchWords->clear();
     m_wndSearchWords->clearEditText();
@@ -270,7 +270,7 @@ void CSearchBars::OnCompleteAddress(const QString& ending)
 
 void CSearchBars::OnTranslate(const QByteArray& section)
 {
-    if (CZelvoView* view = m_frame.ActiveZelvoView())
+    if (CZelvoView* view = m_host.ActiveZelvoView())
         TranslatePage(view->GetLocationURL(), section);
 }
 
@@ -278,36 +278,10 @@ void CSearchBars::TranslatePage(const QString& url, const QByteArray& section)
 {
     const std::optional<QByteArray> canonical = SearchRules::CanonicalizeUrl(url);
     if (!canonical) {
-        ShowMessageBox(&m_frame, QStringLiteral("InternetCanonicalizeUrl失敗"), QString());
+        ShowMessageBox(m_host.Window(), QStringLiteral("InternetCanonicalizeUrl失敗"), QString());
         return;
     }
     const QByteArray address = SearchsiteIni::TranslationPrefix(section) + *canonical +
                                SearchsiteIni::TranslationSuffix(section);
-    m_frame.OpenUrlInNewTab(Cp932::ToUnicode(address));
-}
-
-void BindSearchCommands(CMainFrame& frame, CSearchBars& bars)
-{
-    CommandMap& commands = frame.Commands();
-    auto bind = [&commands](CommandId id, CommandMap::Run run, CommandMap::Update update = {}) {
-        commands.Bind(ToInt(id), std::move(run), std::move(update));
-    };
-    CSearchBars* b = &bars;
-    bind(CommandId::WebSearch, [b] { b->OnWebSearch(); });
-    bind(CommandId::AddSearchSite, [b] { b->OnAddSearchSite(); });
-    bind(CommandId::ReloadSearchSites, [b] { b->LoadSearchSites(); });
-    for (CommandId id : {CommandId::FindInPage, CommandId::HighlightSearch,
-                         CommandId::HighlightSearchAllTabs})
-        bind(id, [b, id] { b->OnPageSearch(ToInt(id)); },
-             [b](CmdUI& ui) { ui.enabled = b->CanPageSearch(); });
-    bind(CommandId::ClearAddressHistory, [b] { b->OnDeleteAddressHistory(); });
-    bind(CommandId::ClearSearchHistory, [b] { b->OnDeleteSearchHistory(); });
-    bind(CommandId::CompleteCom, [b] { b->OnCompleteAddress(QStringLiteral(".com")); });
-    bind(CommandId::CompleteCoJp, [b] { b->OnCompleteAddress(QStringLiteral(".co.jp")); });
-    bind(CommandId::CompleteNeJp, [b] { b->OnCompleteAddress(QStringLiteral(".ne.jp")); });
-    CMainFrame* f = &frame;
-    auto hasView = [f](CmdUI& ui) { ui.enabled = f->ActiveZelvoView() != nullptr; };
-    bind(CommandId::TranslateInfoseekEnJa, [b] { b->OnTranslate("Trancelate"); }, hasView);
-    bind(CommandId::TranslateExciteEnJa, [b] { b->OnTranslate("Trancelate2"); }, hasView);
-    bind(CommandId::TranslateExciteJaEn, [b] { b->OnTranslate("Trancelate3"); }, hasView);
+    m_host.OpenUrlInNewTab(Cp932::ToUnicode(address));
 }
