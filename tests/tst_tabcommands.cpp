@@ -48,6 +48,7 @@ private slots:
     void swapPages();
     void exitWritesEndlistAndRestoreReopens();
     void restoreWithoutEndlist();
+    void restorePastLimitKeepsUsersTab();
     void exitCleanupsRunAfterSaving();
     void bandLayoutSurvivesRestart();
 
@@ -386,6 +387,33 @@ void TestTabCommands::restoreWithoutEndlist()
     QCOMPARE(m_boxes[0].text, QStringLiteral("前回終了状態は保存されていません"));
     QCOMPARE(m_boxes[0].caption, QStringLiteral("注意"));
     QCOMPARE(frame->TabCount(), 1);
+}
+
+void TestTabCommands::restorePastLimitKeepsUsersTab()
+{
+    // Room for two more tabs; four addresses to restore.
+    m_home->write("Tablist.ini", "[Tablist]\r\ntabcount=4\r\n");
+    QByteArray endlist = "[Endlist]\r\n0=\r\ntab_count=4\r\n";
+    for (int i = 1; i <= 4; ++i)
+        endlist += QByteArray::number(i) + "=" + Url(i).toLatin1() + "\r\n";
+    m_home->write("Endlist.ini", endlist);
+    CMainFrame* frame = Open();
+    WaitIdle();
+    frame->SendCommand(32869);
+    QTRY_COMPARE(frame->TabCount(), 2);
+    // The user goes back to the first tab while the restore runs on.
+    frame->SendCommand(37000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame->TabCount(), 3, 5000);
+    frame->SendCommand(37000);
+    QCOMPARE(frame->ActiveZelvoView(), frame->TabView(0));
+    QTRY_VERIFY_WITH_TIMEOUT(!frame->IsRestoring(), 5000);
+    QTRY_COMPARE(m_server->requestCount("/p4"), 1);
+    WaitIdle();
+    QCOMPARE(frame->TabCount(), 3);
+    QCOMPARE(m_server->requestCount("/p3"), 1);
+    QCOMPARE(frame->TabView(0)->GetLocationURL(), Url(0));
+    QCOMPARE(frame->TabView(1)->GetLocationURL(), Url(1));
+    QCOMPARE(frame->TabView(2)->GetLocationURL(), Url(4));
 }
 
 void TestTabCommands::exitCleanupsRunAfterSaving()

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPixmap>
+#include <QPointer>
 
 #include <functional>
 
@@ -239,6 +240,8 @@ private:
     QList<QPixmap> m_addressImages;
     QTimer* m_restoreTimer = nullptr;
     CSearchBars* m_searchBars = nullptr;
+    // The tab the restore loads into when no new tab opens.
+    QPointer<CChildFrame> m_restoreTab;
     int m_restoreNext = 0;
     int m_restoreCount = 0;
     std::function<void()> m_saveHistories;
