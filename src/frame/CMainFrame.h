@@ -152,9 +152,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     BandRecord RecordOf(QToolBar* band, bool hidden) const;
+    // The address box takes the width its row leaves (after each resize).
+    void FitAddressBand();
     CommandSink Sink();
     void BindCommands();
     void CreateAccelerators();
