@@ -1,4 +1,5 @@
 #include "frame/CMainFrame.h"
+#include "frame/CTabBarCtrl.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
@@ -15,8 +16,8 @@
 
 #include <memory>
 
-// The main window as a user drives it on a desktop: clicks from the X
-// server, and a window manager that activates, maximises, resizes and
+// The main window as a user drives it on a desktop: clicks and keys from the
+// X server, and a window manager that activates, maximises, resizes and
 // minimises it. Run by with_wm.sh under xvfb-run.
 class TestDesktop : public QObject {
     Q_OBJECT
@@ -26,6 +27,8 @@ private slots:
     void init();
     void cleanup();
     void cleanupTestCase();
+    void clickOnScrolledTabBar_data();
+    void clickOnScrolledTabBar();
     void boxesFollowResize_data();
     void boxesFollowResize();
     void toolbarAfterMinimise();
@@ -102,6 +105,51 @@ QPoint TestDesktop::TitleBar() const
 {
     const QRect outer = m_frame->frameGeometry();
     return QPoint(outer.center().x(), (outer.top() + m_frame->geometry().top()) / 2);
+}
+
+void TestDesktop::clickOnScrolledTabBar_data()
+{
+    QTest::addColumn<bool>("onFragment");
+    // The sliver of the tab cut off at the left edge: nothing is drawn there,
+    // and a click there leaves the tab on screen as it is.
+    QTest::newRow("left edge") << true;
+    QTest::newRow("whole tab") << false;
+}
+
+void TestDesktop::clickOnScrolledTabBar()
+{
+    QFETCH(bool, onFragment);
+    CMainFrame* frame = Open();
+    QVERIFY(frame);
+    frame->resize(720, 480);
+    QTRY_COMPARE(frame->width(), 720);
+    while (frame->TabCount() < 9) {
+        const int before = frame->TabCount();
+        frame->OpenUrlInNewTab(m_server->url("/a").toString());
+        QTRY_COMPARE(frame->TabCount(), before + 1);
+    }
+    QVERIFY(WaitTabsIdle(*frame));
+    // The bar is scrolled to its end; the focus goes one tab back.
+    frame->SendCommand(37001);
+    CTabBarCtrl* bar = frame->m_wndTabBar;
+    int cut = 0;
+    while (cut < bar->count() && bar->tabRect(cut).right() < 0)
+        ++cut;
+    QVERIFY2(bar->tabRect(cut).left() < 0, "no tab is cut at the left edge");
+    const int shown = onFragment ? bar->currentIndex() : cut + 2;
+    CZelvoView* page = frame->TabView(shown);
+    const QPoint at(onFragment ? 2 : bar->tabRect(shown).center().x(), bar->height() / 2);
+    const QRect place = bar->tabRect(shown);
+    QVERIFY(ClickAt(bar->mapToGlobal(at)));
+    // The tab comes up where it was clicked, its page with it.
+    QTRY_COMPARE(bar->currentIndex(), shown);
+    QCOMPARE(bar->tabRect(shown), place);
+    // Lock the tab on screen, close it (refused), close every tab right of it.
+    QVERIFY(Xdo({"key", "--delay", "80", "ctrl+alt+Insert", "ctrl+Delete", "ctrl+shift+1"}));
+    QTRY_VERIFY(frame->TabCount() == shown + 1 && frame->IsTabLocked(shown));
+    QCOMPARE(frame->TabView(shown), page);
+    QCOMPARE(frame->ActiveZelvoView(), page);
+    QCOMPARE(bar->currentIndex(), shown);
 }
 
 bool TestDesktop::BandsFitRow() const

@@ -193,6 +193,7 @@ private:
     void BindBrowserCommands();
     void BindViewCommands();
     void ActivateTab(int index);
+    void SetTabLabel(int index, const QString& label);
     void OnTabClicked(int index);
     void OnNextTab(bool forward);
     void OnTabLock();

@@ -131,7 +131,7 @@ void CMainFrame::RefreshTabLabels()
             continue;
         if (view->GetBusy()) {
             m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabBusy));
-            m_wndTabBar->setTabText(i, QString::fromLatin1(TabLabels::BusyLabel()));
+            SetTabLabel(i, QString::fromLatin1(TabLabels::BusyLabel()));
             anyBusy = true;
             continue;
         }
@@ -147,8 +147,7 @@ void CMainFrame::RefreshTabLabels()
         ProfileStore::WriteText("Window_List", QByteArray::number(i).constData(), name, windowList);
         m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabIdle));
         // A tab label holds "&" literally; the bar would read it as a mnemonic.
-        m_wndTabBar->setTabText(i, TabLabels::LabelText(title).replace(QLatin1Char('&'),
-                                                                        QStringLiteral("&&")));
+        SetTabLabel(i, TabLabels::LabelText(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
         m_wndTabBar->setTabToolTip(i, title);
     }
     // The count ends as the last tab written: one more write, not one per tab.
@@ -160,6 +159,14 @@ void CMainFrame::RefreshTabLabels()
     }
     if (!anyBusy)
         SaveTabTitles(0);
+}
+
+void CMainFrame::SetTabLabel(int index, const QString& label)
+{
+    // Every new text lays the bar out anew, and that scrolls a scrolled bar
+    // to its selected tab: a label that stays as it is is left alone.
+    if (m_wndTabBar->tabText(index) != label)
+        m_wndTabBar->setTabText(index, label);
 }
 
 void CMainFrame::SaveTabTitles(int write)
