@@ -6,7 +6,8 @@ add_dependencies(tst_startup zelvo)
 find_program(XVFB_RUN xvfb-run)
 if(XVFB_RUN)
     add_test(NAME tst_startup_x11
-             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/x11/with-wm $<TARGET_FILE:tst_startup>
+             COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24"
+                     ${CMAKE_CURRENT_SOURCE_DIR}/with_wm.sh $<TARGET_FILE:tst_startup>
                      handOverWhileAnotherWindowIsActive simultaneousStartsShowOneWindow)
     set_tests_properties(tst_startup_x11 PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=xcb;QTWEBENGINE_DISABLE_SANDBOX=1" TIMEOUT 300)

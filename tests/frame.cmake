@@ -3,11 +3,20 @@ zelvo_add_test(tst_tabs zelvo_testframe)
 zelvo_add_test(tst_commands zelvo_frame zelvo_browser)
 zelvo_add_test(tst_tabcommands zelvo_testframe)
 
-# One pass through a real X server, for what the offscreen platform skips.
+# What only a real X server with a window manager shows: openbox frames,
+# activates, maximises and minimises the window, xdotool clicks and types.
+add_executable(tst_desktop tst_desktop.cpp)
+target_link_libraries(tst_desktop PRIVATE zelvo_testframe Qt6::Test)
 find_program(XVFB_RUN xvfb-run)
-if(XVFB_RUN)
-    add_test(NAME tst_tabs_x11
-             COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:tst_tabs>)
-    set_tests_properties(tst_tabs_x11 PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=xcb;QTWEBENGINE_DISABLE_SANDBOX=1" TIMEOUT 300)
+find_program(OPENBOX openbox)
+find_program(XDOTOOL xdotool)
+if(XVFB_RUN AND OPENBOX AND XDOTOOL)
+    # The screen is twice as wide as a window that is not maximised.
+    foreach(test tst_tabs tst_desktop)
+        add_test(NAME ${test}_x11
+                 COMMAND ${XVFB_RUN} -a -s "-screen 0 1920x1200x24"
+                         ${CMAKE_CURRENT_SOURCE_DIR}/with_wm.sh $<TARGET_FILE:${test}>)
+        set_tests_properties(${test}_x11 PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=xcb;QTWEBENGINE_DISABLE_SANDBOX=1" TIMEOUT 300)
+    endforeach()
 endif()

@@ -33,6 +33,8 @@ private slots:
     void cleanupTestCase();
     void tabColors_data();
     void tabColors();
+    void tabBarDrawing_data();
+    void tabBarDrawing();
     void onlyLeftClickActivatesTab();
     void settingsPagePalette();
     void settingsPageKeepsStoredValues();
@@ -48,6 +50,7 @@ private slots:
     void swapPages();
     void exitWritesEndlistAndRestoreReopens();
     void restoreWithoutEndlist();
+    void restorePastLimitKeepsUsersTab();
     void exitCleanupsRunAfterSaving();
     void bandLayoutSurvivesRestart();
 
@@ -139,6 +142,53 @@ void TestTabCommands::tabColors()
     QCOMPARE(bar.FaceColor(), expectedFace);
     QCOMPARE(bar.ActiveTextColor(), text);
     QCOMPARE(bar.InactiveTextColor(), QColor(Qt::black));
+}
+
+void TestTabCommands::tabBarDrawing_data()
+{
+    QTest::addColumn<int>("tabs");
+    QTest::newRow("all in view") << 3;
+    QTest::newRow("scrolled") << 8;
+}
+
+void TestTabCommands::tabBarDrawing()
+{
+    QFETCH(int, tabs);
+    // The shipped colours: faces alike, texts near alike.
+    m_home->write("Color.ini", "[TabColor]\r\nred=221\r\ngreen=233\r\nblue=247\r\nenable=0\r\n"
+                               "[ATabColor]\r\nred=0\r\ngreen=0\r\nblue=0\r\n"
+                               "[NoATabColor]\r\nred=80\r\ngreen=80\r\nblue=96\r\n");
+    const QColor face(221, 233, 247);
+    CTabBarCtrl bar;
+    for (int i = 0; i < tabs; ++i)
+        bar.addTab(QStringLiteral("タブ %1......").arg(i));
+    bar.resize(500, bar.sizeHint().height());
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    // The last tab selected: a scrolled bar is scrolled to its end.
+    bar.setCurrentIndex(tabs - 1);
+    const QImage image = bar.grab().toImage();
+    if (const QString dir = qEnvironmentVariable("ZELVO_GRAB_DIR"); !dir.isEmpty())
+        image.save(dir + QStringLiteral("/tabbar-%1.png").arg(tabs));
+    const QRect selected = bar.tabRect(tabs - 1);
+    const QRect other = bar.tabRect(tabs - 2);
+    const int base = selected.bottom();
+    const QColor background = image.pixelColor(other.center().x(), 0);
+    QVERIFY(background != face);
+    // Joined to the band under the selected tab; the band's edge under the others.
+    QCOMPARE(image.pixelColor(selected.center().x(), base), face);
+    QVERIFY(image.pixelColor(other.center().x(), base) != face);
+    // Raised above the others, and reaching over their edges.
+    QVERIFY(image.pixelColor(selected.center().x(), 1) != background);
+    QVERIFY(image.pixelColor(selected.left() - 1, 1) != background);
+    // Left of the first whole tab nothing is drawn, not even a cut tab.
+    int first = 0;
+    while (bar.tabRect(first).left() < 0)
+        ++first;
+    QCOMPARE(first > 0, tabs > 3);
+    for (int x = 0; x < bar.tabRect(first).left(); ++x)
+        for (int y = 0; y < base; ++y)
+            QCOMPARE(image.pixelColor(x, y), background);
 }
 
 void TestTabCommands::onlyLeftClickActivatesTab()
@@ -386,6 +436,33 @@ void TestTabCommands::restoreWithoutEndlist()
     QCOMPARE(m_boxes[0].text, QStringLiteral("前回終了状態は保存されていません"));
     QCOMPARE(m_boxes[0].caption, QStringLiteral("注意"));
     QCOMPARE(frame->TabCount(), 1);
+}
+
+void TestTabCommands::restorePastLimitKeepsUsersTab()
+{
+    // Room for two more tabs; four addresses to restore.
+    m_home->write("Tablist.ini", "[Tablist]\r\ntabcount=4\r\n");
+    QByteArray endlist = "[Endlist]\r\n0=\r\ntab_count=4\r\n";
+    for (int i = 1; i <= 4; ++i)
+        endlist += QByteArray::number(i) + "=" + Url(i).toLatin1() + "\r\n";
+    m_home->write("Endlist.ini", endlist);
+    CMainFrame* frame = Open();
+    WaitIdle();
+    frame->SendCommand(32869);
+    QTRY_COMPARE(frame->TabCount(), 2);
+    // The user goes back to the first tab while the restore runs on.
+    frame->SendCommand(37000);
+    QTRY_COMPARE_WITH_TIMEOUT(frame->TabCount(), 3, 5000);
+    frame->SendCommand(37000);
+    QCOMPARE(frame->ActiveZelvoView(), frame->TabView(0));
+    QTRY_VERIFY_WITH_TIMEOUT(!frame->IsRestoring(), 5000);
+    QTRY_COMPARE(m_server->requestCount("/p4"), 1);
+    WaitIdle();
+    QCOMPARE(frame->TabCount(), 3);
+    QCOMPARE(m_server->requestCount("/p3"), 1);
+    QCOMPARE(frame->TabView(0)->GetLocationURL(), Url(0));
+    QCOMPARE(frame->TabView(1)->GetLocationURL(), Url(1));
+    QCOMPARE(frame->TabView(2)->GetLocationURL(), Url(4));
 }
 
 void TestTabCommands::exitCleanupsRunAfterSaving()

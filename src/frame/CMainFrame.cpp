@@ -40,6 +40,8 @@ namespace {
 constexpr int kIdOk = 1;
 constexpr int kTitleWatchMs = 1000;
 constexpr int kRecentFileFirst = 57616;
+// The address and search-word boxes are made this wide at least.
+constexpr int kBoxMinWidth = 200;
 
 // Status bar panes after pane 0, in order.
 constexpr int kStatusPanes[] = {33026, 33028, 61446, 61447, 61449, 63006, 63008, 59142, 59139};
@@ -261,7 +263,7 @@ QComboBox* CMainFrame::AddBox(QToolBar* band, const QString& name)
     box->setObjectName(name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMinimumWidth(200);
+    box->setMinimumWidth(kBoxMinWidth);
     band->addWidget(box);
     return box;
 }
@@ -479,6 +481,7 @@ void CMainFrame::ToggleBar(QWidget* bar, const char* key)
     bar->setVisible(show);
     if (key)
         WritePrivateProfileStringA("Window", key, show ? "0" : "1", TablistPath());
+    FitAddressBand();
 }
 
 void CMainFrame::BindCommands()
@@ -684,12 +687,48 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
         ActivateTab(focused);
         UpdateCaption(focused, false);
     }
-    // The search band keeps its least width; the address bar takes the rest.
-    QToolBar* address = Band(kBandAddress);
-    QToolBar* search = Band(kBandSearch);
-    if (!address || !search || !m_wndAddressBar)
+    FitAddressBand();
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    FitAddressBand();
+    UpdateToolbarStates();
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (!m_wndMDIClient ||
+        (event->type() != QEvent::WindowStateChange && event->type() != QEvent::ActivationChange))
         return;
-    const int others = address->sizeHint().width() - m_wndAddressBar->width();
-    const int free = width() - search->sizeHint().width() - others - 24;
-    m_wndAddressBar->setFixedWidth(std::max(200, free));
+    // Minimising the window takes the active page from the MDI area. Back
+    // from there the focused tab is the active one again, and the buttons
+    // that need an active page follow it.
+    if (isActiveWindow() && !isMinimized() && !m_wndMDIClient->activeSubWindow())
+        ActivateTab(FocusedTab());
+    UpdateToolbarStates();
+}
+
+void CMainFrame::FitAddressBand()
+{
+    QToolBar* band = Band(kBandAddress);
+    if (!band || !m_wndAddressBar || band->isHidden() || !isVisible())
+        return;
+    // The band is measured with its box at a known width. A box the band has
+    // put into its chevron does not tell the band when its width changes, so
+    // the band is told here.
+    const int current = m_wndAddressBar->minimumWidth();
+    m_wndAddressBar->setFixedWidth(current);
+    band->layout()->invalidate();
+    const int others = band->sizeHint().width() - current;
+    // The other bands of its row keep their own width.
+    int taken = 0;
+    for (const QToolBar* other : std::as_const(m_bandOrder))
+        if (other != band && !other->isHidden() && other->y() == band->y())
+            taken += other->sizeHint().width();
+    m_wndAddressBar->setFixedWidth(std::max(kBoxMinWidth, width() - taken - others));
+    band->layout()->invalidate();
+    band->updateGeometry();
 }

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPixmap>
+#include <QPointer>
 
 #include <functional>
 
@@ -153,9 +154,13 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     BandRecord RecordOf(QToolBar* band, bool hidden) const;
+    // The address box takes the width its row leaves (after each resize).
+    void FitAddressBand();
     CommandSink Sink();
     void BindCommands();
     void CreateAccelerators();
@@ -190,6 +195,7 @@ private:
     void BindBrowserCommands();
     void BindViewCommands();
     void ActivateTab(int index);
+    void SetTabLabel(int index, const QString& label);
     void OnTabClicked(int index);
     void OnNextTab(bool forward);
     void OnTabLock();
@@ -241,6 +247,8 @@ private:
     QList<QPixmap> m_addressImages;
     QTimer* m_restoreTimer = nullptr;
     CSearchBars* m_searchBars = nullptr;
+    // The tab the restore loads into when no new tab opens.
+    QPointer<CChildFrame> m_restoreTab;
     int m_restoreNext = 0;
     int m_restoreCount = 0;
     std::function<void()> m_saveHistories;

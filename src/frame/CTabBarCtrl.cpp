@@ -19,6 +19,8 @@ QColor ColorOf(const char* section)
 }
 
 constexpr int kMinTabWidth = 120;
+// How far the selected tab stands out of the others.
+constexpr int kRaise = 2;
 
 } // namespace
 
@@ -58,54 +60,86 @@ QSize CTabBarCtrl::tabSizeHint(int index) const
     return size;
 }
 
+bool CTabBarCtrl::IsShown(int index) const
+{
+    const QRect r = tabRect(index);
+    return r.isValid() && r.left() >= 0;
+}
+
 void CTabBarCtrl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QFontMetrics metrics(font());
-    const int blank = metrics.horizontalAdvance(QLatin1Char(' '));
-    for (int i = 0; i < count(); ++i) {
-        QRect r = tabRect(i);
-        if (!r.isValid())
-            continue;
-        const bool active = i == currentIndex();
-        if (!active)
-            r.adjust(0, 2, 0, 0);
-        painter.fillRect(r.adjusted(1, 1, -1, 0), FaceColor());
-        // Frame lines: light above and left, shadow at the right.
-        const QPalette system = QGuiApplication::palette();
-        painter.setPen(system.color(QPalette::Light));
-        painter.drawLine(r.left(), r.bottom(), r.left(), r.top());
-        painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
-        painter.setPen(system.color(QPalette::Dark));
-        painter.drawLine(r.right(), r.top() + 1, r.right(), r.bottom());
-        QRect content = r.adjusted(1, 1, -1, 0);
-        const QIcon icon = tabIcon(i);
-        if (!icon.isNull()) {
-            content.setLeft(content.left() + blank);
-            const QSize size = iconSize();
-            painter.drawPixmap(content.left(), content.top() + 2, icon.pixmap(size));
-            content.setLeft(content.left() + size.width());
-        }
-        painter.setPen(active ? m_activeText : m_inactiveText);
-        QString text = tabText(i);
-        text.replace(QStringLiteral("&&"), QStringLiteral("&"));
-        painter.drawText(content, Qt::AlignCenter | Qt::TextSingleLine, text);
+    const int current = currentIndex();
+    for (int i = 0; i < count(); ++i)
+        if (i != current && IsShown(i))
+            DrawTab(painter, i, false);
+    if (count() == 0)
+        return;
+    // The edge of the band the tabs stand on; the selected tab covers it.
+    const int base = tabRect(0).bottom();
+    painter.setPen(QGuiApplication::palette().color(QPalette::Dark));
+    painter.drawLine(0, base, width() - 1, base);
+    if (current >= 0 && IsShown(current))
+        DrawTab(painter, current, true);
+}
+
+void CTabBarCtrl::DrawTab(QPainter& painter, int index, bool selected) const
+{
+    const QRect r = tabRect(index);
+    // The selected tab stands raised, wider and joined to the band below;
+    // the others are set back and stop at the band's edge.
+    const QRect body = selected ? r.adjusted(-kRaise, 0, kRaise, 0)
+                                : r.adjusted(0, kRaise, 0, -1);
+    painter.fillRect(body.adjusted(2, 2, -2, 0), FaceColor());
+    const QPalette system = QGuiApplication::palette();
+    // An outline with cut corners in the shadow colour, lit inside at the left
+    // and top and shaded inside at the right: a raised edge that shows on any
+    // background, the band's skin included.
+    painter.setPen(system.color(QPalette::Dark));
+    painter.drawLine(body.left(), body.bottom(), body.left(), body.top() + 2);
+    painter.drawPoint(body.left() + 1, body.top() + 1);
+    painter.drawLine(body.left() + 2, body.top(), body.right() - 2, body.top());
+    painter.drawPoint(body.right() - 1, body.top() + 1);
+    painter.drawLine(body.right(), body.top() + 2, body.right(), body.bottom());
+    painter.setPen(system.color(QPalette::Light));
+    painter.drawLine(body.left() + 1, body.bottom(), body.left() + 1, body.top() + 2);
+    painter.drawLine(body.left() + 2, body.top() + 1, body.right() - 2, body.top() + 1);
+    painter.setPen(system.color(QPalette::Mid));
+    painter.drawLine(body.right() - 1, body.top() + 2, body.right() - 1, body.bottom());
+
+    QRect content = r.adjusted(1, kRaise + 1, -2, -1);
+    if (selected)
+        content.translate(0, -kRaise);
+    const QIcon icon = tabIcon(index);
+    if (!icon.isNull()) {
+        content.setLeft(content.left() + QFontMetrics(font()).horizontalAdvance(QLatin1Char(' ')));
+        const QSize size = iconSize();
+        painter.drawPixmap(content.left(), content.top() + 2, icon.pixmap(size));
+        content.setLeft(content.left() + size.width());
     }
+    painter.setPen(selected ? m_activeText : m_inactiveText);
+    QString text = tabText(index);
+    text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    painter.drawText(content, Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
 void CTabBarCtrl::mousePressEvent(QMouseEvent* event)
 {
+    event->accept();
     if (event->button() == Qt::RightButton) {
         // The tab menu acts on the focused tab, so a right click selects nothing.
         emit rightClicked(event->globalPosition().toPoint());
-        event->accept();
         return;
     }
-    if (event->button() != Qt::LeftButton) {
-        event->accept();
+    if (event->button() != Qt::LeftButton)
         return;
-    }
-    QTabBar::mousePressEvent(event);
+    // The tab is found once, where the press was. Selecting it may scroll the
+    // bar, and a second look would find whatever tab came under the mouse.
+    const int index = tabAt(event->position().toPoint());
+    if (index < 0 || !IsShown(index))
+        return;
+    setCurrentIndex(index);
+    emit tabBarClicked(index);
 }
 
 void CTabBarCtrl::contextMenuEvent(QContextMenuEvent* event)

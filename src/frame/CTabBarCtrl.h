@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QTabBar>
 
+class QPainter;
+
 // The tab strip of band 59405: paints its own tabs in the colours of Color.ini
 // and lets the band's background (the skin) show around them.
 class CTabBarCtrl : public QTabBar {
@@ -25,12 +27,17 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A left press selects the tab under it and reports it as clicked.
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     QSize tabSizeHint(int index) const override;
 
 private:
+    // A tab cut at the left edge of a scrolled bar is neither drawn nor clickable.
+    bool IsShown(int index) const;
+    void DrawTab(QPainter& painter, int index, bool selected) const;
+
     QColor m_face;
     QColor m_activeText;
     QColor m_inactiveText;

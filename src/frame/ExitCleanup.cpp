@@ -90,6 +90,9 @@ void CMainFrame::OnRestore()
     }
     m_restoreNext = 1;
     m_restoreCount = n;
+    // At the tab limit from the start, the addresses go into the tab the
+    // command was given in.
+    m_restoreTab = qobject_cast<CChildFrame*>(m_wndMDIClient->activeSubWindow());
     RestoreStep();
 }
 
@@ -101,8 +104,13 @@ void CMainFrame::RestoreStep()
     const QString url = ProfileStore::GetText(
         "Endlist", QByteArray::number(m_restoreNext).constData(), QString(), 780, EndlistPath());
     ++m_restoreNext;
+    const int before = TabCount();
     SendCommand(ToInt(CommandId::FileNew));
-    if (CZelvoView* view = ActiveZelvoView())
+    // Past the tab limit no tab opens, and the address goes into the tab the
+    // restore opened last, never into one the user went to meanwhile.
+    if (TabCount() > before)
+        m_restoreTab = m_tabFrames.last();
+    if (CZelvoView* view = m_restoreTab ? m_restoreTab->GetView() : nullptr)
         view->Navigate2(url);
     if (m_restoreNext <= m_restoreCount)
         m_restoreTimer->start(kRestorePauseMs);

@@ -133,7 +133,7 @@ void CMainFrame::RefreshTabLabels()
             continue;
         if (view->GetBusy()) {
             m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabBusy));
-            m_wndTabBar->setTabText(i, QString::fromLatin1(TabLabels::BusyLabel()));
+            SetTabLabel(i, QString::fromLatin1(TabLabels::BusyLabel()));
             anyBusy = true;
             continue;
         }
@@ -149,8 +149,7 @@ void CMainFrame::RefreshTabLabels()
         windowList.SetText("Window_List", QByteArray::number(i).constData(), name);
         m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabIdle));
         // A tab label holds "&" literally; the bar would read it as a mnemonic.
-        m_wndTabBar->setTabText(i, TabLabels::LabelText(title).replace(QLatin1Char('&'),
-                                                                        QStringLiteral("&&")));
+        SetTabLabel(i, TabLabels::LabelText(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
         // A tool tip would take a title that looks like markup for markup.
         m_wndTabBar->setTabToolTip(i, Qt::convertFromPlainText(title));
     }
@@ -164,6 +163,14 @@ void CMainFrame::RefreshTabLabels()
     }
     if (!anyBusy)
         SaveTabTitles(0);
+}
+
+void CMainFrame::SetTabLabel(int index, const QString& label)
+{
+    // Every new text lays the bar out anew, and that scrolls a scrolled bar
+    // to its selected tab: a label that stays as it is is left alone.
+    if (m_wndTabBar->tabText(index) != label)
+        m_wndTabBar->setTabText(index, label);
 }
 
 void CMainFrame::SaveTabTitles(int write)
