@@ -334,6 +334,7 @@ bool CMainFrame::CreateTabBand()
     QToolBar* band = AddBand(kBandTabs, QString(), QStringLiteral("タブバー"));
     band->setMinimumHeight(28);
     m_wndTabBar = new CTabBarCtrl(band);
+    m_wndTabBar->SetModel(&m_tabFrames);
     connect(m_wndTabBar, &CTabBarCtrl::rightClicked, this, &CMainFrame::OnTabMenu);
     m_wndTabBar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     band->addWidget(m_wndTabBar);

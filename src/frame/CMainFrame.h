@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/ClosedTabList.h"
+#include "frame/TabModel.h"
 #include "commands/CommandMap.h"
 #include "commands/MenuFactory.h"
 #include "bars/ISearchBarsHost.h"
@@ -74,7 +75,7 @@ public:
     void RefreshTabLabels() override;
     void SaveTabTitles(int write);
     void AddAddressHistory(const QString& url) override;
-    int TabCount() const override { return static_cast<int>(m_tabFrames.size()); }
+    int TabCount() const override { return m_tabFrames.Count(); }
     void SetFrameCaption(const QString& text) override;
     CZelvoView* CreateNewTab(CZelvoDoc* document, bool opensOwnPage) override;
     ViewSwitches& Switches() override { return m_switches; }
@@ -91,7 +92,8 @@ public:
     QWidget* Window() override { return this; }
     int FocusedTab() const;
     bool IsTabLocked(int index) const;
-    const QList<CChildFrame*>& TabFrames() const { return m_tabFrames; }
+    QList<CChildFrame*> TabFrames() const { return m_tabFrames.Frames(); }
+    const TabModel& Tabs() const { return m_tabFrames; }
     ClosedTabList& ClosedTabs() { return m_closedTabs; }
     // Exit processing; false when there was no tab to save.
     bool ExitCleanup();
@@ -138,7 +140,8 @@ public:
     CTabBarCtrl* m_wndTabBar = nullptr;
     QMdiArea* m_wndMDIClient = nullptr;
 
-    QList<CChildFrame*> m_tabFrames;
+    // The ordered tabs; the tab bar shows them.
+    TabModel m_tabFrames;
     // URL of favourites menu item k (command 3584 + k).
     QStringList m_favoriteUrls;
 
@@ -195,7 +198,6 @@ private:
     void BindBrowserCommands();
     void BindViewCommands();
     void ActivateTab(int index);
-    void SetTabLabel(int index, const QString& label);
     void OnTabClicked(int index);
     void OnNextTab(bool forward);
     void OnTabLock();
@@ -243,7 +245,6 @@ private:
     ClosedTabList m_closedTabs;
     QByteArray m_startupCommandLine;
     QString m_openUrl;
-    QList<QPixmap> m_tabImages;
     QList<QPixmap> m_addressImages;
     QTimer* m_restoreTimer = nullptr;
     CSearchBars* m_searchBars = nullptr;

@@ -1,11 +1,16 @@
 #include "frame/CTabBarCtrl.h"
 
+#include "chrome/BuiltinImages.h"
+#include "chrome/ToolbarImages.h"
+#include "frame/TabModel.h"
+
 #include "core/ProfileStore.h"
 #include "core/ProgramDir.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 namespace {
@@ -35,6 +40,55 @@ CTabBarCtrl::CTabBarCtrl(QWidget* parent) : QTabBar(parent)
     // Only a click activates a tab; keys would move the selection alone.
     setFocusPolicy(Qt::NoFocus);
     ReloadColors();
+}
+
+void CTabBarCtrl::SetModel(const TabModel* model)
+{
+    m_model = model;
+    m_stateImages = CutStrip(BuiltinImages::TabStateStrip(), BuiltinImages::kTabStateImageSize);
+    Insert(0, model->Count() - 1);
+    connect(model, &TabModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { Insert(first, last); });
+    connect(model, &TabModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+        for (int i = last; i >= first; --i)
+            removeTab(i);
+    });
+    connect(model, &TabModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to, const QList<int>& roles) {
+                Update(from.row(), to.row(), roles);
+            });
+}
+
+void CTabBarCtrl::Insert(int first, int last)
+{
+    for (int i = first; i <= last; ++i) {
+        insertTab(i, QString());
+        Update(i, i, {});
+    }
+}
+
+void CTabBarCtrl::Update(int first, int last, const QList<int>& roles)
+{
+    auto wanted = [&roles](int role) { return roles.isEmpty() || roles.contains(role); };
+    for (int i = first; i <= last && i < count(); ++i) {
+        const QModelIndex at = m_model->index(i);
+        // Every new text lays the bar out anew, and that scrolls a scrolled bar
+        // to its selected tab: only a label that changed is set.
+        if (wanted(Qt::DisplayRole)) {
+            // A tab label holds "&" literally; the bar would read it as a mnemonic.
+            const QString label =
+                at.data(Qt::DisplayRole).toString().replace(QLatin1Char('&'), QStringLiteral("&&"));
+            if (tabText(i) != label)
+                setTabText(i, label);
+        }
+        // A tool tip would take a title that looks like markup for markup.
+        if (wanted(Qt::ToolTipRole))
+            setTabToolTip(i, Qt::convertFromPlainText(at.data(Qt::ToolTipRole).toString()));
+        if (wanted(TabModel::BusyRole))
+            setTabIcon(i, m_stateImages.value(at.data(TabModel::BusyRole).toBool()
+                                                  ? BuiltinImages::TabBusy
+                                                  : BuiltinImages::TabIdle));
+    }
 }
 
 void CTabBarCtrl::ReloadColors()

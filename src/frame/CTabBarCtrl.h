@@ -4,6 +4,7 @@
 #include <QTabBar>
 
 class QPainter;
+class TabModel;
 
 // The tab strip of band 59405: paints its own tabs in the colours of Color.ini
 // and lets the band's background (the skin) show around them.
@@ -15,6 +16,9 @@ public:
 
     // Re-reads the tab colours of Color.ini.
     void ReloadColors();
+
+    // Shows the model's tabs and follows every change to them.
+    void SetModel(const TabModel* model);
 
     QColor FaceColor() const;
     QColor ActiveTextColor() const { return m_activeText; }
@@ -34,6 +38,11 @@ protected:
     QSize tabSizeHint(int index) const override;
 
 private:
+    void Insert(int first, int last);
+    void Update(int first, int last, const QList<int>& roles);
+
+    const TabModel* m_model = nullptr;
+    QList<QPixmap> m_stateImages;
     // A tab cut at the left edge of a scrolled bar is neither drawn nor clickable.
     bool IsShown(int index) const;
     void DrawTab(QPainter& painter, int index, bool selected) const;

@@ -36,12 +36,12 @@ bool CMainFrame::ExitCleanup()
         m_saveHistories();
     // 3
     QFile::remove(ProfileStore::ResolvePath(EndlistPath()));
-    if (m_tabFrames.isEmpty())
+    if (m_tabFrames.IsEmpty())
         return false;
     // 4
     ProfileStore::Batch endlist(EndlistPath());
     endlist.Set("Endlist", "0", "");
-    for (int i = 0; i < m_tabFrames.size(); ++i) {
+    for (int i = 0; i < m_tabFrames.Count(); ++i) {
         CZelvoView* view = TabView(i);
         endlist.SetInt("Endlist", "tab_count", i + 1)
             .SetText("Endlist", QByteArray::number(i + 1).constData(),
@@ -50,8 +50,8 @@ bool CMainFrame::ExitCleanup()
     // 5
     endlist.Set("Window", "size", isMaximized() ? "1" : "0").Commit();
     // 6: no closed-tab history for these.
-    for (int i = static_cast<int>(m_tabFrames.size()) - 1; i >= 0; --i) {
-        CChildFrame* frame = m_tabFrames[i];
+    for (int i = m_tabFrames.Count() - 1; i >= 0; --i) {
+        CChildFrame* frame = m_tabFrames.Frame(i);
         RemoveTab(frame);
         frame->DestroyFrame();
     }
@@ -109,7 +109,7 @@ void CMainFrame::RestoreStep()
     // Past the tab limit no tab opens, and the address goes into the tab the
     // restore opened last, never into one the user went to meanwhile.
     if (TabCount() > before)
-        m_restoreTab = m_tabFrames.last();
+        m_restoreTab = m_tabFrames.Frame(m_tabFrames.Count() - 1);
     if (CZelvoView* view = m_restoreTab ? m_restoreTab->GetView() : nullptr)
         view->Navigate2(url);
     if (m_restoreNext <= m_restoreCount)

@@ -22,7 +22,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QTabBar>
-#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 
@@ -77,36 +76,33 @@ CZelvoView* CMainFrame::CreateNewTab(CZelvoDoc* document, bool opensOwnPage)
 
 void CMainFrame::AddTab(CChildFrame* frame)
 {
-    m_tabFrames.append(frame);
-    const int index = m_wndTabBar->addTab(QString());
-    m_wndTabBar->setTabData(index, false);
-    m_wndTabBar->setCurrentIndex(index);
+    m_tabFrames.Append(frame);
+    m_wndTabBar->setCurrentIndex(m_tabFrames.Count() - 1);
 }
 
 void CMainFrame::RemoveTab(CChildFrame* frame)
 {
-    const int index = static_cast<int>(m_tabFrames.indexOf(frame));
+    const int index = m_tabFrames.IndexOf(frame);
     if (index < 0)
         return;
-    m_tabFrames.removeAt(index);
-    m_wndTabBar->removeTab(index);
+    m_tabFrames.Remove(index);
 }
 
 CZelvoView* CMainFrame::TabView(int index) const
 {
-    if (index < 0 || index >= m_tabFrames.size())
+    if (index < 0 || index >= m_tabFrames.Count())
         return nullptr;
-    return m_tabFrames[index]->GetView();
+    return m_tabFrames.Frame(index)->GetView();
 }
 
 int CMainFrame::FocusedTab() const
 {
-    return m_tabFrames.isEmpty() ? -1 : m_wndTabBar->currentIndex();
+    return m_tabFrames.IsEmpty() ? -1 : m_wndTabBar->currentIndex();
 }
 
 bool CMainFrame::IsTabLocked(int index) const
 {
-    return index >= 0 && index < m_wndTabBar->count() && m_wndTabBar->tabData(index).toBool();
+    return m_tabFrames.IsLocked(index);
 }
 
 CZelvoView* CMainFrame::ActiveZelvoView() const
@@ -119,21 +115,19 @@ CZelvoView* CMainFrame::ActiveZelvoView() const
 
 void CMainFrame::RefreshTabLabels()
 {
-    if (m_tabImages.isEmpty())
-        m_tabImages = CutStrip(BuiltinImages::TabStateStrip(), BuiltinImages::kTabStateImageSize);
-    if (m_tabFrames.isEmpty())
+    if (m_tabFrames.IsEmpty())
         return;
     const int focused = m_wndTabBar->currentIndex();
     ProfileStore::Batch windowList(SettingsPath(QStringLiteral("Window_List.ini")));
     bool anyBusy = false;
     int lastWritten = -1;
-    for (int i = 0; i < m_tabFrames.size(); ++i) {
-        CZelvoView* view = m_tabFrames[i]->GetView();
+    for (int i = 0; i < m_tabFrames.Count(); ++i) {
+        CZelvoView* view = m_tabFrames.Frame(i)->GetView();
         if (!view)
             continue;
         if (view->GetBusy()) {
-            m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabBusy));
-            SetTabLabel(i, QString::fromLatin1(TabLabels::BusyLabel()));
+            m_tabFrames.SetShown(i, QString::fromLatin1(TabLabels::BusyLabel()),
+                                 m_tabFrames.Title(i), true);
             anyBusy = true;
             continue;
         }
@@ -141,44 +135,32 @@ void CMainFrame::RefreshTabLabels()
         const QString title = TabLabels::DisplayTitle(name);
         // The caption shows "about:blank" for "?" as every other caption does;
         // the list keeps the title as the page gave it.
-        m_tabFrames[i]->setWindowTitle(title);
+        m_tabFrames.Frame(i)->setWindowTitle(title);
         // The count goes first, as the sections have always been ordered.
         if (lastWritten < 0)
             windowList.SetInt("Window_count", "count", i);
         lastWritten = i;
         windowList.SetText("Window_List", QByteArray::number(i).constData(), name);
-        m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabIdle));
-        // A tab label holds "&" literally; the bar would read it as a mnemonic.
-        SetTabLabel(i, TabLabels::LabelText(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        // A tool tip would take a title that looks like markup for markup.
-        m_wndTabBar->setTabToolTip(i, Qt::convertFromPlainText(title));
+        m_tabFrames.SetShown(i, TabLabels::LabelText(title), title, false);
     }
     // The count ends as the last tab written; the list is one write.
     if (lastWritten > 0)
         windowList.SetInt("Window_count", "count", lastWritten);
     windowList.Commit();
-    if (focused >= 0 && focused < m_tabFrames.size()) {
+    if (focused >= 0 && focused < m_tabFrames.Count()) {
         m_wndTabBar->setCurrentIndex(focused);
-        m_wndMDIClient->setActiveSubWindow(m_tabFrames[focused]);
+        m_wndMDIClient->setActiveSubWindow(m_tabFrames.Frame(focused));
     }
     if (!anyBusy)
         SaveTabTitles(0);
-}
-
-void CMainFrame::SetTabLabel(int index, const QString& label)
-{
-    // Every new text lays the bar out anew, and that scrolls a scrolled bar
-    // to its selected tab: a label that stays as it is is left alone.
-    if (m_wndTabBar->tabText(index) != label)
-        m_wndTabBar->setTabText(index, label);
 }
 
 void CMainFrame::SaveTabTitles(int write)
 {
     if (write == 1) {
         ProfileStore::Batch windowList(SettingsPath(QStringLiteral("Window_List.ini")));
-        for (int i = 0; i < m_tabFrames.size(); ++i) {
-            CZelvoView* view = m_tabFrames[i]->GetView();
+        for (int i = 0; i < m_tabFrames.Count(); ++i) {
+            CZelvoView* view = m_tabFrames.Frame(i)->GetView();
             windowList.SetInt("Window_count", "count", i)
                 .SetText("Window_List", QByteArray::number(i).constData(),
                          view ? view->GetLocationName() : QString());
@@ -218,7 +200,7 @@ void CMainFrame::UpdateCaption(int index, bool replaceQuestionMark)
     }
     const QString name = view->GetLocationName();
     const QString title = replaceQuestionMark ? TabLabels::DisplayTitle(name) : name;
-    m_tabFrames[index]->setWindowTitle(title);
+    m_tabFrames.Frame(index)->setWindowTitle(title);
     setWindowTitle(title + QStringLiteral(" - Zelvo"));
 }
 
@@ -230,10 +212,10 @@ void CMainFrame::OpenUrlInNewTab(const QString& url)
 
 void CMainFrame::ActivateTab(int index)
 {
-    if (index < 0 || index >= m_tabFrames.size())
+    if (index < 0 || index >= m_tabFrames.Count())
         return;
     m_wndTabBar->setCurrentIndex(index);
-    CChildFrame* frame = m_tabFrames[index];
+    CChildFrame* frame = m_tabFrames.Frame(index);
     m_wndMDIClient->setActiveSubWindow(frame);
     if (!frame->isMaximized())
         frame->showMaximized();
@@ -241,7 +223,7 @@ void CMainFrame::ActivateTab(int index)
 
 void CMainFrame::OnTabClicked(int index)
 {
-    if (index < 0 || index >= m_tabFrames.size())
+    if (index < 0 || index >= m_tabFrames.Count())
         return;
     ActivateTab(index);
     if (CZelvoView* view = TabView(index))
@@ -268,8 +250,7 @@ void CMainFrame::OnTabLock()
     const int i = FocusedTab();
     if (i < 0)
         return;
-    const bool locked = !IsTabLocked(i);
-    m_wndTabBar->setTabData(i, locked);
+    m_tabFrames.SetLocked(i, !IsTabLocked(i));
 }
 
 void CMainFrame::OnCloseTab()
@@ -321,7 +302,7 @@ void CMainFrame::OnTitleWatchTick()
     if (titles.isEmpty())
         return;
     // At most one tab a tick, the first in tab order that is not loading.
-    for (int i = 0; i < m_tabFrames.size(); ++i) {
+    for (int i = 0; i < m_tabFrames.Count(); ++i) {
         CZelvoView* view = TabView(i);
         if (!view || view->GetBusy())
             continue;
@@ -417,7 +398,7 @@ void CMainFrame::BindBrowserCommands()
     };
     auto focusedFrame = [this]() -> CChildFrame* {
         const int i = FocusedTab();
-        return i >= 0 && i < m_tabFrames.size() ? m_tabFrames[i] : nullptr;
+        return i >= 0 && i < m_tabFrames.Count() ? m_tabFrames.Frame(i) : nullptr;
     };
     onView(CommandId::GoForward, [](CZelvoView* v) { v->GoForward(); }, [focusedFrame](CmdUI& ui) {
         ui.enabled = focusedFrame() && focusedFrame()->canGoForward;

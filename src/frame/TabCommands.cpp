@@ -24,10 +24,10 @@ QString TablistPath()
 
 void CMainFrame::FocusAndActivate(int index)
 {
-    if (index < 0 || index >= m_tabFrames.size())
+    if (index < 0 || index >= m_tabFrames.Count())
         return;
     m_wndTabBar->setCurrentIndex(index);
-    m_wndMDIClient->setActiveSubWindow(m_tabFrames[index]);
+    m_wndMDIClient->setActiveSubWindow(m_tabFrames.Frame(index));
 }
 
 void CMainFrame::OnCloseAll()
@@ -39,7 +39,7 @@ void CMainFrame::OnCloseAll()
 
 void CMainFrame::OnCloseRight()
 {
-    if (m_tabFrames.isEmpty())
+    if (m_tabFrames.IsEmpty())
         return;
     const int c = FocusedTab();
     const int n = TabCount();
@@ -52,7 +52,7 @@ void CMainFrame::OnCloseRight()
 
 void CMainFrame::OnCloseLeft()
 {
-    if (m_tabFrames.isEmpty())
+    if (m_tabFrames.IsEmpty())
         return;
     const int c = FocusedTab();
     for (int k = c - 1; k >= 0; --k) {
@@ -64,20 +64,17 @@ void CMainFrame::OnCloseLeft()
 
 void CMainFrame::OnStopAll()
 {
-    if (m_tabFrames.isEmpty())
+    if (m_tabFrames.IsEmpty())
         return;
-    if (m_tabImages.isEmpty())
-        m_tabImages = CutStrip(BuiltinImages::TabStateStrip(), BuiltinImages::kTabStateImageSize);
     const int focused = FocusedTab();
-    for (int i = 0; i < m_tabFrames.size(); ++i) {
+    for (int i = 0; i < m_tabFrames.Count(); ++i) {
         CZelvoView* view = TabView(i);
         if (!view)
             continue;
         m_wndTabBar->setCurrentIndex(i);
         view->Stop();
-        m_wndTabBar->setTabText(i, view->GetLocationName().replace(QLatin1Char('&'),
-                                                                   QStringLiteral("&&")));
-        m_wndTabBar->setTabIcon(i, m_tabImages.value(BuiltinImages::TabIdle));
+        // The whole name, uncut, until the next relabelling.
+        m_tabFrames.SetShown(i, view->GetLocationName(), m_tabFrames.Title(i), false);
     }
     FocusAndActivate(focused);
 }
@@ -85,7 +82,7 @@ void CMainFrame::OnStopAll()
 void CMainFrame::OnRefreshAll()
 {
     const int focused = FocusedTab();
-    for (int i = 0; i < m_tabFrames.size(); ++i)
+    for (int i = 0; i < m_tabFrames.Count(); ++i)
         if (CZelvoView* view = TabView(i))
             view->Refresh();
     FocusAndActivate(focused);
