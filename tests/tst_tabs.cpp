@@ -75,6 +75,7 @@ private slots:
     void tabLimit_data();
     void tabLimit();
     void childTabsSwitchRefusesNewTabs();
+    void pageLoadWritesSettingsAtMostTwice();
     void closingMovesFocus();
     void lockedTabSurvivesClose();
     void lastTabIsNeverClosed();
@@ -222,6 +223,26 @@ void TestTabs::tabLimit()
     QCOMPARE(m_server->requestCount("/b"), 0);
     frame->SendCommand(57600);
     QTRY_COMPARE(frame->TabCount(), limit);
+}
+
+void TestTabs::pageLoadWritesSettingsAtMostTwice()
+{
+    WritePrivateProfileStringA("Tablist", "tabcount", "25", SettingsPath("Tablist.ini"));
+    CMainFrame* frame = Open();
+    WaitIdle();
+    while (frame->TabCount() < 20)
+        QVERIFY(NewTab("/a"));
+    WaitIdle();
+    QStringList replaced;
+    ProfileStore::SetBeforeReplaceHook([&replaced](const QString& path) {
+        replaced << path;
+        return true;
+    });
+    frame->TabView(7)->Navigate2(m_server->url("/b").toString());
+    QTRY_COMPARE(frame->TabView(7)->GetLocationName(), QStringLiteral("Page B"));
+    WaitIdle();
+    ProfileStore::SetBeforeReplaceHook(nullptr);
+    QVERIFY2(!replaced.isEmpty() && replaced.size() <= 2, qPrintable(replaced.join(' ')));
 }
 
 void TestTabs::childTabsSwitchRefusesNewTabs()
