@@ -104,7 +104,8 @@ private slots:
     void extensionQuestion_data();
     void extensionQuestion();
     void extensionQuestionInRealBox();
-    void tabClosedWhileBoxIsOpen();
+    void tabClosedWhileDialogIsOpen_data();
+    void tabClosedWhileDialogIsOpen();
     void refusedScriptKeepsTab_data();
     void refusedScriptKeepsTab();
     void forbiddenUrls_data();
@@ -175,6 +176,7 @@ void TestFilterView::init()
 void TestFilterView::cleanup()
 {
     SetMessageBoxResponder({});
+    CHtmlView::SetDialogResponder({});
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     m_mailOpened.clear();
     m_frame.reset();
@@ -373,30 +375,81 @@ void TestFilterView::extensionQuestion()
     }
 }
 
-void TestFilterView::tabClosedWhileBoxIsOpen()
+void TestFilterView::tabClosedWhileDialogIsOpen_data()
 {
-    // A box runs an event loop of its own; the title watch or a posted close
-    // may take the tab away before the box is answered.
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("close");
+    QTest::newRow("filter question, close command") << "question" << "command";
+    QTest::newRow("alert, close command") << "alert" << "command";
+    QTest::newRow("alert, title watch") << "alert" << "title watch";
+    QTest::newRow("confirm, posted close") << "confirm" << "posted";
+    QTest::newRow("properties, close command") << "properties" << "command";
+    QTest::newRow("print preview, title watch") << "preview" << "title watch";
+    QTest::newRow("file open, close command") << "open" << "command";
+}
+
+void TestFilterView::tabClosedWhileDialogIsOpen()
+{
+    // A dialog runs an event loop of its own; the title watch, a posted close
+    // or the close command may take its tab away before it returns.
+    QFETCH(QString, dialog);
+    QFETCH(QString, close);
     Settings("Security.ini", "[Security]\r\nfilter=.exe\r\n");
+    Settings("StopTitle.ini", "[StopTitle]\r\ncount=0\r\n0=Page /a\r\n");
     QVERIFY(Open());
     m_frame->OpenUrlInNewTab(Url("/a"));
     QTRY_COMPARE(m_frame->TabCount(), 2);
     CZelvoView* view = Active();
     WaitIdle(view, Url("/a"));
     QPointer<CZelvoView> watched(view);
-    SetMessageBoxResponder([this](const MessageBoxCall& call) {
+    int opened = 0;
+    bool livedThrough = false;
+    // As a real dialog: its own event loop, where the close arrives, open
+    // until the tab is gone from the bar.
+    auto whileOpen = [&] {
+        ++opened;
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] {
+            if (close == QLatin1String("command"))
+                m_frame->SendCommand(ToInt(CommandId::TabClose));
+            else if (close == QLatin1String("posted"))
+                m_frame->PostCommand(ToInt(CommandId::TabClose));
+            else
+                m_frame->SendCommand(ToInt(CommandId::ForbiddenTitleFilter));
+        });
+        QTimer closed;
+        connect(&closed, &QTimer::timeout, &loop, [&] {
+            if (m_frame->TabCount() == 1)
+                loop.quit();
+        });
+        closed.start(10);
+        loop.exec();
+        livedThrough = !watched.isNull();
+    };
+    SetMessageBoxResponder([&](const MessageBoxCall& call) {
         m_boxes.append(call);
-        QEventLoop box;
-        QTimer::singleShot(0, m_frame.get(), [this] { m_frame->SendCommand(32814); });
-        QTimer::singleShot(200, &box, &QEventLoop::quit);
-        box.exec();
+        whileOpen();
         return MbAnswer::Yes;
     });
-    RunJs(view, "location.href='/b.exe'");
-    QTRY_COMPARE(m_boxes.size(), 1);
-    QTRY_COMPARE(m_frame->TabCount(), 1);
-    // The page went once the question was answered.
+    CHtmlView::SetDialogResponder([&](QDialog&) {
+        whileOpen();
+        return int(QDialog::Rejected);
+    });
+    if (dialog == QLatin1String("question"))
+        view->GetPage()->runJavaScript("location.href='/b.exe'");
+    else if (dialog == QLatin1String("alert") || dialog == QLatin1String("confirm"))
+        view->GetPage()->runJavaScript(dialog + "('x')");
+    else if (dialog == QLatin1String("properties"))
+        view->ExecWB(OLECMDID_PROPERTIES, OLECMDEXECOPT_DODEFAULT);
+    else if (dialog == QLatin1String("preview"))
+        view->ExecWB(OLECMDID_PRINTPREVIEW, OLECMDEXECOPT_DODEFAULT);
+    else
+        m_frame->SendCommand(ToInt(CommandId::FileOpen));
+    QTRY_COMPARE(opened, 1);
+    // The page went once its dialog had returned, not before.
     QTRY_VERIFY(!watched);
+    QVERIFY(livedThrough);
+    QCOMPARE(m_frame->TabCount(), 1);
     QCOMPARE(Active()->GetLocationURL(), Url("/home"));
 }
 

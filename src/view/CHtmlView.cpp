@@ -45,7 +45,7 @@ QPrinter& SharedPrinter()
 }
 bool g_printerBusy = false;
 
-int RunDialog(QDialog& dialog)
+int Answer(QDialog& dialog)
 {
     return g_dialogResponder ? g_dialogResponder(dialog) : dialog.exec();
 }
@@ -176,6 +176,23 @@ CHtmlView::~CHtmlView()
 void CHtmlView::SetDialogResponder(std::function<int(QDialog&)> responder)
 {
     g_dialogResponder = std::move(responder);
+}
+
+CHtmlView::DialogHold::DialogHold(CHtmlView& view) : m_view(&view)
+{
+    ++view.m_openDialogs;
+}
+
+CHtmlView::DialogHold::~DialogHold()
+{
+    if (m_view && --m_view->m_openDialogs == 0)
+        emit m_view->dialogsClosed();
+}
+
+int CHtmlView::RunDialog(QDialog& dialog)
+{
+    DialogHold hold(*this);
+    return Answer(dialog);
 }
 
 bool CHtmlView::Create()
@@ -430,11 +447,9 @@ bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationTy
 void CHtmlView::Decide(const QString& url, bool isMainFrame, bool& cancel)
 {
     // The owner may show a box here, inside the engine's question; whoever
-    // closes the tab meanwhile waits for the answer (see IsDeciding).
-    ++m_deciding;
+    // closes the tab meanwhile waits for the answer.
+    DialogHold hold(*this);
     OnBeforeNavigate2(url, isMainFrame, cancel);
-    if (--m_deciding == 0)
-        emit decisionEnded();
 }
 
 void CHtmlView::PageScriptLink(const QString& href, bool isMainFrame, const QString& click)
@@ -716,7 +731,9 @@ bool CHtmlView::PrintSetup(QWidget* parent)
     if (g_printerBusy)
         return false;
     QPageSetupDialog dialog(&SharedPrinter(), parent);
-    return RunDialog(dialog) == QDialog::Accepted;
+    if (auto* view = qobject_cast<CHtmlView*>(parent))
+        return view->RunDialog(dialog) == QDialog::Accepted;
+    return Answer(dialog) == QDialog::Accepted;
 }
 
 const QPrinter& CHtmlView::Printer()

@@ -305,6 +305,7 @@ void CZelvoView::OnDocumentComplete(const QString& url)
     if (m_host->Switches().alwaysMosaic &&
         m_host->CommandEnabled(ToInt(CommandId::MosaicFilter))) {
         m_host->SendCommand(ToInt(CommandId::MosaicFilter));
+        DialogHold hold(*this);
         ShowMessageBox(this, QStringLiteral("画像をモザイクにしました！"), QStringLiteral("Zelvo"),
                        MbIcon::Information);
     }
@@ -372,9 +373,13 @@ bool CZelvoView::OnAmbientProperty(int dispid, QVariant& value)
 
 void CZelvoView::OnFileOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(), QStringLiteral("全て (*.*);;html (*.html);;htm (*.htm)"),
-        nullptr, QFileDialog::ReadOnly);
+    QFileDialog dialog(this);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly);
+    dialog.setNameFilter(QStringLiteral("全て (*.*);;html (*.html);;htm (*.htm)"));
+    if (RunDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty())
         return;
     RecentFiles::Add(path);

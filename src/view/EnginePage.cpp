@@ -115,14 +115,18 @@ QWebEnginePage* EnginePage::createWindow(WebWindowType)
 
 void EnginePage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg)
 {
-    if (!m_silent)
-        ShowMessageBox(&m_view, msg, DialogCaption(securityOrigin), MbIcon::Exclamation);
+    // A closed tab's page asks nothing more.
+    if (m_silent || m_view.m_muted)
+        return;
+    CHtmlView::DialogHold hold(m_view);
+    ShowMessageBox(&m_view, msg, DialogCaption(securityOrigin), MbIcon::Exclamation);
 }
 
 bool EnginePage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg)
 {
-    if (m_silent)
+    if (m_silent || m_view.m_muted)
         return false;
+    CHtmlView::DialogHold hold(m_view);
     return ShowMessageBox(&m_view, msg, DialogCaption(securityOrigin), MbIcon::Question,
                           MbButtons::OkCancel) == MbAnswer::Ok;
 }
@@ -130,9 +134,19 @@ bool EnginePage::javaScriptConfirm(const QUrl& securityOrigin, const QString& ms
 bool EnginePage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
                                   const QString& defaultValue, QString* result)
 {
-    if (m_silent)
+    if (m_silent || m_view.m_muted)
         return false;
+    CHtmlView::DialogHold hold(m_view);
     return QWebEnginePage::javaScriptPrompt(securityOrigin, msg, defaultValue, result);
+}
+
+QStringList EnginePage::chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                                    const QStringList& acceptedMimeTypes)
+{
+    if (m_view.m_muted)
+        return {};
+    CHtmlView::DialogHold hold(m_view);
+    return QWebEnginePage::chooseFiles(mode, oldFiles, acceptedMimeTypes);
 }
 
 void EnginePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
