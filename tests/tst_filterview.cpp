@@ -148,7 +148,7 @@ void TestFilterView::init()
     m_server = std::make_unique<HttpServer>();
     m_server->route("/home", "text/html", Page("Home"));
     for (const char* path : {"/a", "/b", "/b.exe", "/b.EXE", "/b.ex", "/bad1", "/bad1/", "/bad3",
-                             "/inner", "/p%3Cscript%3E"})
+                             "/inner", "/p%3Cscript%3E", "/p.html"})
         m_server->route(path, "text/html", Page(QByteArray("Page ") + path));
     m_server->route("/links", "text/html",
                     Page("Links", "<a id=m href='mailto:x@y' style='display:block;width:300px;"
@@ -217,78 +217,126 @@ void TestFilterView::WaitIdle(CHtmlView* view, const QString& url)
 void TestFilterView::scriptAddresses_data()
 {
     QTest::addColumn<int>("urlSec");
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<bool>("refused");
     QTest::addColumn<QString>("how");
-    // A link in a frame of the page sets the page's title from there.
+    QTest::addColumn<QString>("address");
+    // refused: the message and nothing else; ran: no message, the script ran;
+    // loaded: no message, the page was fetched.
+    QTest::addColumn<QString>("outcome");
+    // Scripts in frames set the page's title from there.
     const QString here = QStringLiteral("JavaScript:void(document.title='ran')");
     const QString fromFrame = QStringLiteral("JavaScript:void(parent.document.title='ran')");
-    for (const char* how : {"typed", "link", "frame link"}) {
-        const QString address = QLatin1String(how) == QLatin1String("frame link") ? fromFrame : here;
-        QTest::addRow("JavaScript:, url_sec on, %s", how) << 1 << address << true << how;
-        QTest::addRow("JavaScript:, url_sec off, %s", how) << 0 << address << false << how;
+    // Every way a page or the user reaches a script address; a window opened
+    // for one used to take the whole program down.
+    const std::pair<const char*, QString> ways[] = {
+        {"typed", here},         {"link", here},          {"frame link", fromFrame},
+        {"svg link", here},      {"iframe", fromFrame},   {"form", here},
+        {"form.submit()", here}, {"location.href", here}, {"window.open", "javascript:\"abc\""}};
+    for (const auto& [how, address] : ways) {
+        QTest::addRow("%s, url_sec on", how) << 1 << how << address << "refused";
+        QTest::addRow("%s, url_sec off", how) << 0 << how << address << "ran";
     }
     QTest::newRow("escaped script link, url_sec off")
-        << 0 << "javascript:void(document.title%3D'ran')" << false << "link";
+        << 0 << "link" << "javascript:void(document.title%3D'ran')" << "ran";
     // The engine drops tabs and leading blanks from an address.
     QTest::newRow("tab inside the scheme, url_sec on")
-        << 1 << "java&#9;script:void(document.title='ran')" << true << "link";
-    QTest::newRow("%3Cscript, url_sec on") << 1 << "/p%3Cscript%3E" << false << "typed";
+        << 1 << "link" << "java&#9;script:void(document.title='ran')" << "refused";
+    // "<script" counts as written, not as the engine encodes it.
+    const QString query = QStringLiteral("/p.html?q=\"><script>document.title='ran'</script>");
+    const QString data = QStringLiteral("data:text/html,<script>document.title='ran'</script>");
+    QTest::newRow("typed <script> in a query, url_sec on") << 1 << "typed" << query << "refused";
+    QTest::newRow("typed <script> in a query, url_sec off") << 0 << "typed" << query << "loaded";
+    QTest::newRow("typed data: page, url_sec on") << 1 << "typed" << data << "refused";
+    QTest::newRow("typed data: page, url_sec off") << 0 << "typed" << data << "ran";
+    QTest::newRow("typed %3Cscript, url_sec on") << 1 << "typed" << "/p%3Cscript%3E" << "loaded";
+    QTest::newRow("page writes <script> in a query, url_sec on")
+        << 1 << "location.href" << query << "refused";
 }
 
 void TestFilterView::scriptAddresses()
 {
     QFETCH(int, urlSec);
-    QFETCH(QString, address);
-    QFETCH(bool, refused);
     QFETCH(QString, how);
+    QFETCH(QString, address);
+    QFETCH(QString, outcome);
     Settings("Security.ini", "[Security]\r\nurl_sec=" + QByteArray::number(urlSec) + "\r\n");
-    const QByteArray link = "<a id=j href=\"" + address.toUtf8() +
-                            "\" style='display:block;width:300px;height:60px'>j</a>";
-    if (how == "link") {
-        m_server->route("/home", "text/html", Page("Home", link));
-    } else if (how == "frame link") {
-        m_server->route("/inner", "text/html", Page("Inner", link));
-        m_server->route("/home", "text/html",
-                        Page("Home", "<iframe id=j src='/inner' style='position:absolute;left:0;"
-                                     "top:0;width:400px;height:200px;border:0'></iframe>"));
-    }
+    const QByteArray attribute = address.toUtf8().replace('"', "&quot;");
+    const QByteArray box = " style='display:block;width:300px;height:60px'";
+    // A link whose own handler does it.
+    auto handler = [&](const QByteArray& script) {
+        return "<a id=j href='#' data-u=\"" + attribute + "\" onclick=\"" + script +
+               ";return false\"" + box + ">j</a>";
+    };
+    const QByteArray link = "<a id=j href=\"" + attribute + "\"" + box + ">j</a>";
+    const QByteArray frame = "<iframe id=k src='/inner' style='position:absolute;left:0;top:0;"
+                             "width:400px;height:200px;border:0'></iframe>";
+    const QHash<QString, QByteArray> pages = {
+        {"link", link},
+        {"frame link", frame},
+        {"svg link", "<svg width=300 height=60><a id=j href=\"" + attribute +
+                         "\"><rect width=300 height=60 fill=teal /></a></svg>"},
+        {"iframe", "<iframe src=\"" + attribute + "\"></iframe>"},
+        {"form", "<form action=\"" + attribute + "\"><button id=j" + box + ">j</button></form>"},
+        {"form.submit()", "<form id=f action=\"" + attribute + "\"></form>" +
+                              handler("document.getElementById('f').submit()")},
+        {"location.href", handler("location.href=this.dataset.u")},
+        {"window.open", handler("window.open(this.dataset.u)")}};
+    m_server->route("/home", "text/html", Page("Home", pages.value(how)));
+    m_server->route("/inner", "text/html", Page("Inner", link));
     QVERIFY(Open());
     CZelvoView* view = Active();
-    const bool script =
-        how != "typed" || address.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive);
-    if (how == "frame link") {
-        QTRY_COMPARE(RunJs(view, "var d=document.getElementById('j').contentDocument;"
-                                 "d?d.readyState:''").toString(),
-                     QStringLiteral("complete"));
-    }
+    const QByteArray path = address.startsWith(QLatin1Char('/'))
+                                ? address.section(QLatin1Char('?'), 0, 0).toLatin1()
+                                : QByteArray();
     auto settled = [&] {
-        return !m_boxes.isEmpty() || view->GetLocationName() == QLatin1String("ran");
+        return !m_boxes.isEmpty() || view->GetLocationName() == QLatin1String("ran") ||
+               m_frame->TabCount() > 1 || (!path.isEmpty() && m_server->requestCount(path) > 0);
     };
-    // Offscreen, the engine may drop the first clicks into a page that has
-    // frames; a click is repeated only when nothing came of the last one.
-    if (how != "typed") {
+    if (how == "typed") {
+        // As typed: the server's origin and the text, not a URL made from it.
+        view->Navigate2(path.isEmpty() ? address : Url("/").chopped(1) + address);
+    } else if (how != "iframe") {
+        if (how == "frame link") {
+            QTRY_COMPARE(RunJs(view, "var d=document.getElementById('k').contentDocument;"
+                                     "d?d.readyState:''")
+                             .toString(),
+                         QStringLiteral("complete"));
+        }
+        // Offscreen, the engine may drop the first clicks into a page that has
+        // frames; a click is repeated only when nothing came of the last one.
         for (int attempt = 0; attempt < 5 && !settled(); ++attempt) {
-            ClickElement(view, "j");
+            QWidget* target = view->GetWebView()->focusProxy();
+            if (how == "frame link" && target) {
+                QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(20, 20));
+            } else {
+                ClickElement(view, "j");
+            }
             (void)QTest::qWaitFor(settled, 1000);
         }
-    } else {
-        view->Navigate2(script ? address : Url(address.toLatin1()));
     }
-    if (script) {
-        // Either the script ran or the box came.
-        QTRY_VERIFY(settled());
-    } else {
-        WaitIdle(view, Url(address.toLatin1()));
-    }
-    if (refused) {
+    QTRY_VERIFY(settled());
+    if (outcome == QLatin1String("refused")) {
         QCOMPARE(m_boxes.size(), 1);
         QCOMPARE(m_boxes[0].text, QStringLiteral("不正なURLのようなので接続を中止しました！"));
         QCOMPARE(m_boxes[0].caption, QStringLiteral("中止"));
         QCOMPARE(m_boxes[0].icon, MbIcon::Stop);
         QCOMPARE(RunJs(view, "document.title").toString(), QStringLiteral("Home"));
+        QCOMPARE(m_frame->TabCount(), 1);
+        if (!path.isEmpty())
+            QCOMPARE(m_server->requestCount(path), 0);
+        return;
+    }
+    QVERIFY(m_boxes.isEmpty());
+    if (outcome == QLatin1String("loaded")) {
+        QVERIFY(m_server->requestCount(path) > 0);
+    } else if (how == "window.open") {
+        // The script's page in a new tab, the opener as it was.
+        QCOMPARE(m_frame->TabCount(), 2);
+        QTRY_COMPARE(
+            RunJs(m_frame->TabView(1), "document.body?document.body.textContent:''").toString(),
+            QStringLiteral("abc"));
+        QCOMPARE(RunJs(view, "document.title").toString(), QStringLiteral("Home"));
     } else {
-        QVERIFY(m_boxes.isEmpty());
+        QTRY_COMPARE(view->GetLocationName(), QStringLiteral("ran"));
     }
 }
 

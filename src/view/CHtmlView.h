@@ -181,6 +181,9 @@ protected:
     // Runs one of the view's dialogs (or lets the test responder answer it)
     // while holding the view.
     int RunDialog(QDialog& dialog);
+    // During OnBeforeNavigate2: the address as the user typed it or the page
+    // wrote it, which the engine's encoded form may hide ("<" becomes %3C).
+    const QString& WrittenUrl() const { return m_writtenUrl; }
 
     virtual void OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& cancel);
     // Pop-ups, target=_blank, window.open and Navigate2 with navOpenInNewWindow.
@@ -208,7 +211,10 @@ private:
                             bool isMainFrame);
     QWebEnginePage* PageCreateWindow();
     void PageScriptLink(const QString& href, bool isMainFrame, const QString& click);
-    void Decide(const QString& url, bool isMainFrame, bool& cancel);
+    void PageScriptWindow(const QString& href);
+    void AskAboutScript(const QString& href, bool isMainFrame, std::function<void()> run);
+    QString WrittenForm(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
+    void Decide(const QString& url, const QString& written, bool isMainFrame, bool& cancel);
 
     void EnsureCreated();
     void ConnectPage();
@@ -237,6 +243,11 @@ private:
     EnginePage* m_page = nullptr;
     bool m_scriptLinkPending = false;
     int m_openDialogs = 0;
+    QString m_writtenUrl;
+    // The last address given to Navigate2 as typed, until the engine asks
+    // about its load.
+    QUrl m_typedTarget;
+    QString m_typedText;
     bool m_created = false;
     enum class PrintJob { None, File, Printer } m_printJob = PrintJob::None;
 

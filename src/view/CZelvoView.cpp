@@ -136,6 +136,7 @@ bool CZelvoView::Create()
         s.recomputeDownloadControl = false;
     }
     const bool created = CHtmlView::Create();
+    GetPage()->GuardScriptAddresses(NavigationFilter::ReadSettings().urlSecurity == 1);
     BuildFindBar();
     return created;
 }
@@ -200,11 +201,14 @@ void CZelvoView::OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& c
         return;
     // Read anew for every navigation, so edits take effect at the next one.
     const FilterSettings settings = NavigationFilter::ReadSettings();
+    // The engine runs most script addresses without asking; the page that
+    // comes next holds them for this check while it refuses them.
+    GetPage()->GuardScriptAddresses(settings.urlSecurity == 1);
     const ViewSwitches& s = m_host->Switches();
     const NavigateLockState lock{s.navigateLock, s.lockedUrl, m_returningToLock};
     NavigationDecision decision =
         NavigationFilter::Decide(url, settings, NavigationFilter::ReadLists(settings), lock,
-                                 isMainFrame ? FrameKind::Top : FrameKind::Sub);
+                                 isMainFrame ? FrameKind::Top : FrameKind::Sub, WrittenUrl());
     if (decision.outcome == NavigationOutcome::AskExtension) {
         const MbAnswer answer = ShowMessageBox(
             this, QStringLiteral("上記の拡張子ファイルをそのまま表示しますか？"), decision.extension,

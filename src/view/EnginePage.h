@@ -3,6 +3,7 @@
 #include "view/DownloadControl.h"
 
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 
 class CHtmlView;
 
@@ -20,8 +21,12 @@ public:
     bool isSilent() const { return m_silent; }
 
     void setDownloadControl(quint32 word);
-    // Lets the held script link of that click run in its frame.
+    // Lets the held script address of that report run in its frame.
     void RunScriptLink(const QString& id);
+    // From the next document on, also holds the script addresses the engine
+    // runs without asking (page scripts setting location, frames, forms) for
+    // the view's decision, which must then refuse them.
+    void GuardScriptAddresses(bool on);
     quint32 downloadControl() const { return m_downloadControl.word(); }
 
 protected:
@@ -38,9 +43,15 @@ protected:
 
 private:
     void WatchScriptLinks();
+    void WatchPageScripts();
 
     CHtmlView& m_view;
     DownloadControl m_downloadControl;
     bool m_silent = false;
     QString m_scriptLinkMark;
+    // Reports from the page's own world; a mark of their own, so that no page
+    // can learn the other one.
+    QString m_pageMark;
+    QWebEngineScript m_pageScript;
+    bool m_guarded = false;
 };
