@@ -2,7 +2,9 @@
 #include "app/ProgramDir.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
+#include "frame/CTabBarCtrl.h"
 #include "frame/FilterCommands.h"
+#include "frame/TabLabels.h"
 #include "platform/MessageBox.h"
 #include "res/CommandId.h"
 #include "view/CStopListDlg.h"
@@ -10,6 +12,7 @@
 #include "view/EnginePage.h"
 #include "view/EngineProfile.h"
 
+#include "FrameHarness.h"
 #include "HttpServer.h"
 #include "TempHome.h"
 
@@ -125,6 +128,8 @@ private slots:
     void listDialogs_data();
     void listDialogs();
     void silentPerView();
+    void pageTurnsIntoDownload_data();
+    void pageTurnsIntoDownload();
 
 private:
     CMainFrame* Open();
@@ -1005,6 +1010,46 @@ void TestFilterView::silentPerView()
     m_frame->SendCommand(id);
     QVERIFY(!quiet->GetSilent());
     QCOMPARE(m_frame->CommandState(id).check, 0);
+}
+
+void TestFilterView::pageTurnsIntoDownload_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<bool>("newTab");
+    QTest::newRow("attachment") << QByteArray("/report.txt") << false;
+    QTest::newRow("octet-stream") << QByteArray("/data.bin") << false;
+    QTest::newRow("octet-stream in a new tab") << QByteArray("/data.bin") << true;
+}
+
+void TestFilterView::pageTurnsIntoDownload()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(bool, newTab);
+    m_server->route("/report.txt", "text/plain", "report");
+    m_server->addHeader("/report.txt", "Content-Disposition", "attachment; filename=report.txt");
+    m_server->route("/data.bin", "application/octet-stream", QByteArray(4096, 'x'));
+    m_server->route("/home", "text/html",
+                    Page("Home", "<a id=j href='" + path + "'" + (newTab ? " target=_blank" : "") +
+                                     " style='display:block;width:300px;height:60px'>file</a>"));
+    m_frame = OpenFrame();
+    QVERIFY(m_frame);
+    CZelvoView* view = Active();
+    WaitIdle(view, Url("/home"));
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Home"));
+    ClickElement(view, "j");
+    QTRY_COMPARE(m_server->requestCount(path), 1);
+    const int tab = newTab ? 1 : 0;
+    QTRY_COMPARE(m_frame->TabCount(), tab + 1);
+    CZelvoView* loaded = m_frame->TabView(tab);
+    QTRY_VERIFY(!loaded->GetBusy());
+    // No page came: caption and label leave the loading state.
+    QTRY_VERIFY(!m_frame->windowTitle().contains(QLatin1String("Loading")));
+    QVERIFY(m_frame->m_wndTabBar->tabText(tab) != QString::fromLatin1(TabLabels::BusyLabel()));
+    if (!newTab) {
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Home"));
+        QCOMPARE(m_frame->m_wndTabBar->tabText(0), QStringLiteral("Home......"));
+        QCOMPARE(view->GetLocationURL(), Url("/home"));
+    }
 }
 
 QTEST_MAIN(TestFilterView)

@@ -26,6 +26,8 @@
 #include <QUrl>
 #include <QWebEngineSettings>
 
+#include <utility>
+
 namespace {
 
 constexpr int kTextSizeFirst = 32769;
@@ -301,11 +303,9 @@ void CZelvoView::OnNavigateComplete2(const QString& url)
 void CZelvoView::OnDocumentComplete(const QString& url)
 {
     m_returningToLock = false;
+    m_documentPending = false;
     m_host->SetFrameCaption(url);
-    const QString title = TabLabels::DisplayTitle(GetLocationName());
-    m_host->SetFrameCaption(title);
-    if (m_frame)
-        m_frame->setWindowTitle(title);
+    ShowTitleInCaptions();
     if (m_host->Switches().alwaysMosaic &&
         m_host->CommandEnabled(ToInt(CommandId::MosaicFilter))) {
         m_host->SendCommand(ToInt(CommandId::MosaicFilter));
@@ -314,6 +314,14 @@ void CZelvoView::OnDocumentComplete(const QString& url)
                        MbIcon::Information);
     }
     CHtmlView::OnDocumentComplete(url);
+}
+
+void CZelvoView::ShowTitleInCaptions()
+{
+    const QString title = TabLabels::DisplayTitle(GetLocationName());
+    m_host->SetFrameCaption(title);
+    if (m_frame)
+        m_frame->setWindowTitle(title);
 }
 
 void CZelvoView::OnProgressChange(int progress, int progressMax)
@@ -347,6 +355,7 @@ void CZelvoView::OnCommandStateChange(int command, bool enable)
 
 void CZelvoView::OnDownloadBegin()
 {
+    m_documentPending = true;
     m_host->RefreshTabLabels();
     CHtmlView::OnDownloadBegin();
 }
@@ -354,6 +363,10 @@ void CZelvoView::OnDownloadBegin()
 void CZelvoView::OnDownloadComplete()
 {
     m_returningToLock = false;
+    // A load that brought no page (it became a download, or was stopped)
+    // leaves its progress in the caption; the page still shown takes it back.
+    if (std::exchange(m_documentPending, false))
+        ShowTitleInCaptions();
     m_host->RefreshTabLabels();
     CHtmlView::OnDownloadComplete();
 }
