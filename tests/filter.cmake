@@ -1,2 +1,2 @@
 zelvo_add_test(tst_navigationfilter zelvo_security)
-zelvo_add_test(tst_filterview zelvo_frame zelvo_browser)
+zelvo_add_test(tst_filterview zelvo_testframe)

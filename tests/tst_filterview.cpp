@@ -2,7 +2,9 @@
 #include "core/ProgramDir.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
+#include "frame/CTabBarCtrl.h"
 #include "frame/FilterCommands.h"
+#include "core/TabLabels.h"
 #include "platform/MessageBox.h"
 #include "commands/CommandId.h"
 #include "settings/CStopListDlg.h"
@@ -10,6 +12,7 @@
 #include "view/EnginePage.h"
 #include "view/EngineProfile.h"
 
+#include "FrameHarness.h"
 #include "HttpServer.h"
 #include "TempHome.h"
 
@@ -104,7 +107,8 @@ private slots:
     void extensionQuestion_data();
     void extensionQuestion();
     void extensionQuestionInRealBox();
-    void tabClosedWhileBoxIsOpen();
+    void tabClosedWhileDialogIsOpen_data();
+    void tabClosedWhileDialogIsOpen();
     void refusedScriptKeepsTab_data();
     void refusedScriptKeepsTab();
     void forbiddenUrls_data();
@@ -124,6 +128,8 @@ private slots:
     void listDialogs_data();
     void listDialogs();
     void silentPerView();
+    void pageTurnsIntoDownload_data();
+    void pageTurnsIntoDownload();
 
 private:
     CMainFrame* Open();
@@ -147,7 +153,7 @@ void TestFilterView::init()
     m_server = std::make_unique<HttpServer>();
     m_server->route("/home", "text/html", Page("Home"));
     for (const char* path : {"/a", "/b", "/b.exe", "/b.EXE", "/b.ex", "/bad1", "/bad1/", "/bad3",
-                             "/inner", "/p%3Cscript%3E"})
+                             "/inner", "/p%3Cscript%3E", "/p.html"})
         m_server->route(path, "text/html", Page(QByteArray("Page ") + path));
     m_server->route("/links", "text/html",
                     Page("Links", "<a id=m href='mailto:x@y' style='display:block;width:300px;"
@@ -175,6 +181,7 @@ void TestFilterView::init()
 void TestFilterView::cleanup()
 {
     SetMessageBoxResponder({});
+    CHtmlView::SetDialogResponder({});
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     m_mailOpened.clear();
     m_frame.reset();
@@ -215,78 +222,126 @@ void TestFilterView::WaitIdle(CHtmlView* view, const QString& url)
 void TestFilterView::scriptAddresses_data()
 {
     QTest::addColumn<int>("urlSec");
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<bool>("refused");
     QTest::addColumn<QString>("how");
-    // A link in a frame of the page sets the page's title from there.
+    QTest::addColumn<QString>("address");
+    // refused: the message and nothing else; ran: no message, the script ran;
+    // loaded: no message, the page was fetched.
+    QTest::addColumn<QString>("outcome");
+    // Scripts in frames set the page's title from there.
     const QString here = QStringLiteral("JavaScript:void(document.title='ran')");
     const QString fromFrame = QStringLiteral("JavaScript:void(parent.document.title='ran')");
-    for (const char* how : {"typed", "link", "frame link"}) {
-        const QString address = QLatin1String(how) == QLatin1String("frame link") ? fromFrame : here;
-        QTest::addRow("JavaScript:, url_sec on, %s", how) << 1 << address << true << how;
-        QTest::addRow("JavaScript:, url_sec off, %s", how) << 0 << address << false << how;
+    // Every way a page or the user reaches a script address; a window opened
+    // for one used to take the whole program down.
+    const std::pair<const char*, QString> ways[] = {
+        {"typed", here},         {"link", here},          {"frame link", fromFrame},
+        {"svg link", here},      {"iframe", fromFrame},   {"form", here},
+        {"form.submit()", here}, {"location.href", here}, {"window.open", "javascript:\"abc\""}};
+    for (const auto& [how, address] : ways) {
+        QTest::addRow("%s, url_sec on", how) << 1 << how << address << "refused";
+        QTest::addRow("%s, url_sec off", how) << 0 << how << address << "ran";
     }
     QTest::newRow("escaped script link, url_sec off")
-        << 0 << "javascript:void(document.title%3D'ran')" << false << "link";
+        << 0 << "link" << "javascript:void(document.title%3D'ran')" << "ran";
     // The engine drops tabs and leading blanks from an address.
     QTest::newRow("tab inside the scheme, url_sec on")
-        << 1 << "java&#9;script:void(document.title='ran')" << true << "link";
-    QTest::newRow("%3Cscript, url_sec on") << 1 << "/p%3Cscript%3E" << false << "typed";
+        << 1 << "link" << "java&#9;script:void(document.title='ran')" << "refused";
+    // "<script" counts as written, not as the engine encodes it.
+    const QString query = QStringLiteral("/p.html?q=\"><script>document.title='ran'</script>");
+    const QString data = QStringLiteral("data:text/html,<script>document.title='ran'</script>");
+    QTest::newRow("typed <script> in a query, url_sec on") << 1 << "typed" << query << "refused";
+    QTest::newRow("typed <script> in a query, url_sec off") << 0 << "typed" << query << "loaded";
+    QTest::newRow("typed data: page, url_sec on") << 1 << "typed" << data << "refused";
+    QTest::newRow("typed data: page, url_sec off") << 0 << "typed" << data << "ran";
+    QTest::newRow("typed %3Cscript, url_sec on") << 1 << "typed" << "/p%3Cscript%3E" << "loaded";
+    QTest::newRow("page writes <script> in a query, url_sec on")
+        << 1 << "location.href" << query << "refused";
 }
 
 void TestFilterView::scriptAddresses()
 {
     QFETCH(int, urlSec);
-    QFETCH(QString, address);
-    QFETCH(bool, refused);
     QFETCH(QString, how);
+    QFETCH(QString, address);
+    QFETCH(QString, outcome);
     Settings("Security.ini", "[Security]\r\nurl_sec=" + QByteArray::number(urlSec) + "\r\n");
-    const QByteArray link = "<a id=j href=\"" + address.toUtf8() +
-                            "\" style='display:block;width:300px;height:60px'>j</a>";
-    if (how == "link") {
-        m_server->route("/home", "text/html", Page("Home", link));
-    } else if (how == "frame link") {
-        m_server->route("/inner", "text/html", Page("Inner", link));
-        m_server->route("/home", "text/html",
-                        Page("Home", "<iframe id=j src='/inner' style='position:absolute;left:0;"
-                                     "top:0;width:400px;height:200px;border:0'></iframe>"));
-    }
+    const QByteArray attribute = address.toUtf8().replace('"', "&quot;");
+    const QByteArray box = " style='display:block;width:300px;height:60px'";
+    // A link whose own handler does it.
+    auto handler = [&](const QByteArray& script) {
+        return "<a id=j href='#' data-u=\"" + attribute + "\" onclick=\"" + script +
+               ";return false\"" + box + ">j</a>";
+    };
+    const QByteArray link = "<a id=j href=\"" + attribute + "\"" + box + ">j</a>";
+    const QByteArray frame = "<iframe id=k src='/inner' style='position:absolute;left:0;top:0;"
+                             "width:400px;height:200px;border:0'></iframe>";
+    const QHash<QString, QByteArray> pages = {
+        {"link", link},
+        {"frame link", frame},
+        {"svg link", "<svg width=300 height=60><a id=j href=\"" + attribute +
+                         "\"><rect width=300 height=60 fill=teal /></a></svg>"},
+        {"iframe", "<iframe src=\"" + attribute + "\"></iframe>"},
+        {"form", "<form action=\"" + attribute + "\"><button id=j" + box + ">j</button></form>"},
+        {"form.submit()", "<form id=f action=\"" + attribute + "\"></form>" +
+                              handler("document.getElementById('f').submit()")},
+        {"location.href", handler("location.href=this.dataset.u")},
+        {"window.open", handler("window.open(this.dataset.u)")}};
+    m_server->route("/home", "text/html", Page("Home", pages.value(how)));
+    m_server->route("/inner", "text/html", Page("Inner", link));
     QVERIFY(Open());
     CZelvoView* view = Active();
-    const bool script =
-        how != "typed" || address.startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive);
-    if (how == "frame link") {
-        QTRY_COMPARE(RunJs(view, "var d=document.getElementById('j').contentDocument;"
-                                 "d?d.readyState:''").toString(),
-                     QStringLiteral("complete"));
-    }
+    const QByteArray path = address.startsWith(QLatin1Char('/'))
+                                ? address.section(QLatin1Char('?'), 0, 0).toLatin1()
+                                : QByteArray();
     auto settled = [&] {
-        return !m_boxes.isEmpty() || view->GetLocationName() == QLatin1String("ran");
+        return !m_boxes.isEmpty() || view->GetLocationName() == QLatin1String("ran") ||
+               m_frame->TabCount() > 1 || (!path.isEmpty() && m_server->requestCount(path) > 0);
     };
-    // Offscreen, the engine may drop the first clicks into a page that has
-    // frames; a click is repeated only when nothing came of the last one.
-    if (how != "typed") {
+    if (how == "typed") {
+        // As typed: the server's origin and the text, not a URL made from it.
+        view->Navigate2(path.isEmpty() ? address : Url("/").chopped(1) + address);
+    } else if (how != "iframe") {
+        if (how == "frame link") {
+            QTRY_COMPARE(RunJs(view, "var d=document.getElementById('k').contentDocument;"
+                                     "d?d.readyState:''")
+                             .toString(),
+                         QStringLiteral("complete"));
+        }
+        // Offscreen, the engine may drop the first clicks into a page that has
+        // frames; a click is repeated only when nothing came of the last one.
         for (int attempt = 0; attempt < 5 && !settled(); ++attempt) {
-            ClickElement(view, "j");
+            QWidget* target = view->GetWebView()->focusProxy();
+            if (how == "frame link" && target) {
+                QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(20, 20));
+            } else {
+                ClickElement(view, "j");
+            }
             (void)QTest::qWaitFor(settled, 1000);
         }
-    } else {
-        view->Navigate2(script ? address : Url(address.toLatin1()));
     }
-    if (script) {
-        // Either the script ran or the box came.
-        QTRY_VERIFY(settled());
-    } else {
-        WaitIdle(view, Url(address.toLatin1()));
-    }
-    if (refused) {
+    QTRY_VERIFY(settled());
+    if (outcome == QLatin1String("refused")) {
         QCOMPARE(m_boxes.size(), 1);
         QCOMPARE(m_boxes[0].text, QStringLiteral("不正なURLのようなので接続を中止しました！"));
         QCOMPARE(m_boxes[0].caption, QStringLiteral("中止"));
         QCOMPARE(m_boxes[0].icon, MbIcon::Stop);
         QCOMPARE(RunJs(view, "document.title").toString(), QStringLiteral("Home"));
+        QCOMPARE(m_frame->TabCount(), 1);
+        if (!path.isEmpty())
+            QCOMPARE(m_server->requestCount(path), 0);
+        return;
+    }
+    QVERIFY(m_boxes.isEmpty());
+    if (outcome == QLatin1String("loaded")) {
+        QVERIFY(m_server->requestCount(path) > 0);
+    } else if (how == "window.open") {
+        // The script's page in a new tab, the opener as it was.
+        QCOMPARE(m_frame->TabCount(), 2);
+        QTRY_COMPARE(
+            RunJs(m_frame->TabView(1), "document.body?document.body.textContent:''").toString(),
+            QStringLiteral("abc"));
+        QCOMPARE(RunJs(view, "document.title").toString(), QStringLiteral("Home"));
     } else {
-        QVERIFY(m_boxes.isEmpty());
+        QTRY_COMPARE(view->GetLocationName(), QStringLiteral("ran"));
     }
 }
 
@@ -373,30 +428,81 @@ void TestFilterView::extensionQuestion()
     }
 }
 
-void TestFilterView::tabClosedWhileBoxIsOpen()
+void TestFilterView::tabClosedWhileDialogIsOpen_data()
 {
-    // A box runs an event loop of its own; the title watch or a posted close
-    // may take the tab away before the box is answered.
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("close");
+    QTest::newRow("filter question, close command") << "question" << "command";
+    QTest::newRow("alert, close command") << "alert" << "command";
+    QTest::newRow("alert, title watch") << "alert" << "title watch";
+    QTest::newRow("confirm, posted close") << "confirm" << "posted";
+    QTest::newRow("properties, close command") << "properties" << "command";
+    QTest::newRow("print preview, title watch") << "preview" << "title watch";
+    QTest::newRow("file open, close command") << "open" << "command";
+}
+
+void TestFilterView::tabClosedWhileDialogIsOpen()
+{
+    // A dialog runs an event loop of its own; the title watch, a posted close
+    // or the close command may take its tab away before it returns.
+    QFETCH(QString, dialog);
+    QFETCH(QString, close);
     Settings("Security.ini", "[Security]\r\nfilter=.exe\r\n");
+    Settings("StopTitle.ini", "[StopTitle]\r\ncount=0\r\n0=Page /a\r\n");
     QVERIFY(Open());
     m_frame->OpenUrlInNewTab(Url("/a"));
     QTRY_COMPARE(m_frame->TabCount(), 2);
     CZelvoView* view = Active();
     WaitIdle(view, Url("/a"));
     QPointer<CZelvoView> watched(view);
-    SetMessageBoxResponder([this](const MessageBoxCall& call) {
+    int opened = 0;
+    bool livedThrough = false;
+    // As a real dialog: its own event loop, where the close arrives, open
+    // until the tab is gone from the bar.
+    auto whileOpen = [&] {
+        ++opened;
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] {
+            if (close == QLatin1String("command"))
+                m_frame->SendCommand(ToInt(CommandId::TabClose));
+            else if (close == QLatin1String("posted"))
+                m_frame->PostCommand(ToInt(CommandId::TabClose));
+            else
+                m_frame->SendCommand(ToInt(CommandId::ForbiddenTitleFilter));
+        });
+        QTimer closed;
+        connect(&closed, &QTimer::timeout, &loop, [&] {
+            if (m_frame->TabCount() == 1)
+                loop.quit();
+        });
+        closed.start(10);
+        loop.exec();
+        livedThrough = !watched.isNull();
+    };
+    SetMessageBoxResponder([&](const MessageBoxCall& call) {
         m_boxes.append(call);
-        QEventLoop box;
-        QTimer::singleShot(0, m_frame.get(), [this] { m_frame->SendCommand(32814); });
-        QTimer::singleShot(200, &box, &QEventLoop::quit);
-        box.exec();
+        whileOpen();
         return MbAnswer::Yes;
     });
-    RunJs(view, "location.href='/b.exe'");
-    QTRY_COMPARE(m_boxes.size(), 1);
-    QTRY_COMPARE(m_frame->TabCount(), 1);
-    // The page went once the question was answered.
+    CHtmlView::SetDialogResponder([&](QDialog&) {
+        whileOpen();
+        return int(QDialog::Rejected);
+    });
+    if (dialog == QLatin1String("question"))
+        view->GetPage()->runJavaScript("location.href='/b.exe'");
+    else if (dialog == QLatin1String("alert") || dialog == QLatin1String("confirm"))
+        view->GetPage()->runJavaScript(dialog + "('x')");
+    else if (dialog == QLatin1String("properties"))
+        view->ExecWB(OLECMDID_PROPERTIES, OLECMDEXECOPT_DODEFAULT);
+    else if (dialog == QLatin1String("preview"))
+        view->ExecWB(OLECMDID_PRINTPREVIEW, OLECMDEXECOPT_DODEFAULT);
+    else
+        m_frame->SendCommand(ToInt(CommandId::FileOpen));
+    QTRY_COMPARE(opened, 1);
+    // The page went once its dialog had returned, not before.
     QTRY_VERIFY(!watched);
+    QVERIFY(livedThrough);
+    QCOMPARE(m_frame->TabCount(), 1);
     QCOMPARE(Active()->GetLocationURL(), Url("/home"));
 }
 
@@ -904,6 +1010,46 @@ void TestFilterView::silentPerView()
     m_frame->SendCommand(id);
     QVERIFY(!quiet->GetSilent());
     QCOMPARE(m_frame->CommandState(id).check, 0);
+}
+
+void TestFilterView::pageTurnsIntoDownload_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<bool>("newTab");
+    QTest::newRow("attachment") << QByteArray("/report.txt") << false;
+    QTest::newRow("octet-stream") << QByteArray("/data.bin") << false;
+    QTest::newRow("octet-stream in a new tab") << QByteArray("/data.bin") << true;
+}
+
+void TestFilterView::pageTurnsIntoDownload()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(bool, newTab);
+    m_server->route("/report.txt", "text/plain", "report");
+    m_server->addHeader("/report.txt", "Content-Disposition", "attachment; filename=report.txt");
+    m_server->route("/data.bin", "application/octet-stream", QByteArray(4096, 'x'));
+    m_server->route("/home", "text/html",
+                    Page("Home", "<a id=j href='" + path + "'" + (newTab ? " target=_blank" : "") +
+                                     " style='display:block;width:300px;height:60px'>file</a>"));
+    m_frame = OpenFrame();
+    QVERIFY(m_frame);
+    CZelvoView* view = Active();
+    WaitIdle(view, Url("/home"));
+    QCOMPARE(m_frame->windowTitle(), QStringLiteral("Home"));
+    ClickElement(view, "j");
+    QTRY_COMPARE(m_server->requestCount(path), 1);
+    const int tab = newTab ? 1 : 0;
+    QTRY_COMPARE(m_frame->TabCount(), tab + 1);
+    CZelvoView* loaded = m_frame->TabView(tab);
+    QTRY_VERIFY(!loaded->GetBusy());
+    // No page came: caption and label leave the loading state.
+    QTRY_VERIFY(!m_frame->windowTitle().contains(QLatin1String("Loading")));
+    QVERIFY(m_frame->m_wndTabBar->tabText(tab) != QString::fromLatin1(TabLabels::BusyLabel()));
+    if (!newTab) {
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Home"));
+        QCOMPARE(m_frame->m_wndTabBar->tabText(0), QStringLiteral("Home......"));
+        QCOMPARE(view->GetLocationURL(), Url("/home"));
+    }
 }
 
 QTEST_MAIN(TestFilterView)

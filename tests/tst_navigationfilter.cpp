@@ -74,27 +74,37 @@ void TestNavigationFilter::scriptAndMailLinks_data()
     QTest::addColumn<int>("urlSec");
     QTest::addColumn<int>("mailto");
     QTest::addColumn<NavigationOutcome>("outcome");
+    // The address as typed or written, where it differs from the engine's.
+    QTest::addColumn<QString>("written");
     using O = NavigationOutcome;
-    QTest::newRow("JavaScript:void(0)")
-        << "JavaScript:void(0)" << 1 << 0 << O::RefuseWithScriptMessage;
-    QTest::newRow("javascript inside")
-        << "http://a/?u=jAvAsCrIpT:x" << 1 << 0 << O::RefuseWithScriptMessage;
-    QTest::newRow("literal <script") << "http://a/<ScRiPt>" << 1 << 0 << O::RefuseWithScriptMessage;
-    QTest::newRow("%3Cscript allowed") << "http://a/%3Cscript%3E" << 1 << 0 << O::GoOn;
-    QTest::newRow("javascript without colon") << "http://a/javascript" << 1 << 0 << O::GoOn;
-    QTest::newRow("url_sec off") << "javascript:void(0)" << 0 << 0 << O::GoOn;
-    QTest::newRow("url_sec 2 is not on") << "javascript:void(0)" << 2 << 0 << O::GoOn;
-    QTest::newRow("long s is no s") << QString::fromUtf8("javaſcript:x") << 1 << 0 << O::GoOn;
-    QTest::newRow("mailto") << "mailto:x" << 0 << 1 << O::RefuseSilently;
-    QTest::newRow("MAILTO") << "MAILTO:x" << 0 << 1 << O::RefuseSilently;
-    QTest::newRow("mailto any non-zero") << "mailto:x" << 0 << 2 << O::RefuseSilently;
-    QTest::newRow("mailto off") << "mailto:x" << 0 << 0 << O::GoOn;
-    QTest::newRow("under 6 characters") << "mail" << 0 << 1 << O::GoOn;
-    QTest::newRow("exactly MAILTO") << "MaIlTo" << 0 << 1 << O::RefuseSilently;
-    QTest::newRow("mailto not first") << "http://mailto:x" << 0 << 1 << O::GoOn;
-    QTest::newRow("dotless i") << QString::fromUtf8("maıltox") << 0 << 1 << O::GoOn;
-    QTest::newRow("script before mail")
-        << "mailto:javascript:" << 1 << 1 << O::RefuseWithScriptMessage;
+    auto row = [](const char* name, const QString& url, int urlSec, int mailto, O outcome,
+                  const QString& written = QString()) {
+        QTest::newRow(name) << url << urlSec << mailto << outcome << written;
+    };
+    row("JavaScript:void(0)", "JavaScript:void(0)", 1, 0, O::RefuseWithScriptMessage);
+    row("javascript inside", "http://a/?u=jAvAsCrIpT:x", 1, 0, O::RefuseWithScriptMessage);
+    row("literal <script", "http://a/<ScRiPt>", 1, 0, O::RefuseWithScriptMessage);
+    row("%3Cscript allowed", "http://a/%3Cscript%3E", 1, 0, O::GoOn);
+    row("%3Cscript written as <script", "http://a/?q=%3Cscript%3E", 1, 0,
+        O::RefuseWithScriptMessage, "http://a/?q=<script>");
+    row("%3Cscript written so", "http://a/%3Cscript%3E", 1, 0, O::GoOn, "http://a/%3Cscript%3E");
+    row("javascript: written only", "http://a/?u=javascript%3Ax", 1, 0, O::RefuseWithScriptMessage,
+        "http://a/?u=javascript:x");
+    row("written <script, url_sec off", "http://a/?q=%3Cscript%3E", 0, 0, O::GoOn,
+        "http://a/?q=<script>");
+    row("javascript without colon", "http://a/javascript", 1, 0, O::GoOn);
+    row("url_sec off", "javascript:void(0)", 0, 0, O::GoOn);
+    row("url_sec 2 is not on", "javascript:void(0)", 2, 0, O::GoOn);
+    row("long s is no s", QString::fromUtf8("javaſcript:x"), 1, 0, O::GoOn);
+    row("mailto", "mailto:x", 0, 1, O::RefuseSilently);
+    row("MAILTO", "MAILTO:x", 0, 1, O::RefuseSilently);
+    row("mailto any non-zero", "mailto:x", 0, 2, O::RefuseSilently);
+    row("mailto off", "mailto:x", 0, 0, O::GoOn);
+    row("under 6 characters", "mail", 0, 1, O::GoOn);
+    row("exactly MAILTO", "MaIlTo", 0, 1, O::RefuseSilently);
+    row("mailto not first", "http://mailto:x", 0, 1, O::GoOn);
+    row("dotless i", QString::fromUtf8("maıltox"), 0, 1, O::GoOn);
+    row("script before mail", "mailto:javascript:", 1, 1, O::RefuseWithScriptMessage);
 }
 
 void TestNavigationFilter::scriptAndMailLinks()
@@ -103,10 +113,12 @@ void TestNavigationFilter::scriptAndMailLinks()
     QFETCH(int, urlSec);
     QFETCH(int, mailto);
     QFETCH(NavigationOutcome, outcome);
+    QFETCH(QString, written);
     FilterSettings settings;
     settings.urlSecurity = urlSec;
     settings.mailto = mailto;
-    QCOMPARE(NavigationFilter::Decide(url, settings, {}, {}).outcome, outcome);
+    QCOMPARE(NavigationFilter::Decide(url, settings, {}, {}, FrameKind::Top, written).outcome,
+             outcome);
 }
 
 void TestNavigationFilter::extensionFilter_data()

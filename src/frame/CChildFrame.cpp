@@ -17,10 +17,10 @@ void CChildFrame::DestroyFrame()
 {
     m_destroying = true;
     close();
-    // A box of this page may be open inside the engine's question about a
-    // navigation: the page goes once that is answered.
-    if (m_pView && m_pView->IsDeciding()) {
-        connect(m_pView, &CHtmlView::decisionEnded, this, &QObject::deleteLater);
+    // A dialog of this page may be open, with its own event loop below us on
+    // the stack: the page goes once every one has returned.
+    if (m_pView && m_pView->HasOpenDialog()) {
+        connect(m_pView, &CHtmlView::dialogsClosed, this, &QObject::deleteLater);
         return;
     }
     deleteLater();

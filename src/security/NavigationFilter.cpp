@@ -121,10 +121,11 @@ NavigationDecision NavigationDecision::Answered(bool yes) const
 namespace NavigationFilter {
 
 NavigationDecision Decide(const QString& url, const FilterSettings& settings,
-                          const FilterLists& lists, const NavigateLockState& lock, FrameKind frame)
+                          const FilterLists& lists, const NavigateLockState& lock, FrameKind frame,
+                          const QString& written)
 {
     NavigationDecision decision;
-    if (settings.urlSecurity == 1 && IsScriptUrl(url)) {
+    if (settings.urlSecurity == 1 && (IsScriptUrl(url) || IsScriptUrl(written))) {
         decision.outcome = NavigationOutcome::RefuseWithScriptMessage;
         return decision;
     }

@@ -68,9 +68,12 @@ constexpr int kTemplateBytes = 1699;
 // filter, player pages, forbidden addresses, navigate lock; the first step
 // that stops the navigation decides. Sub-frames are held by everything but the
 // lock, which would otherwise send a locked page with frames round for ever.
+// written is the address as the user typed it or the page wrote it, when the
+// engine's own form (which encodes "<" and ">") may hide a script from the
+// script test; that test looks at both.
 NavigationDecision Decide(const QString& url, const FilterSettings& settings,
                           const FilterLists& lists, const NavigateLockState& lock,
-                          FrameKind frame = FrameKind::Top);
+                          FrameKind frame = FrameKind::Top, const QString& written = QString());
 
 // The page made from a template: each placeholder gets the address,
 // HTML-escaped so that no address can put markup into a page that is opened

@@ -45,9 +45,16 @@ QPrinter& SharedPrinter()
 }
 bool g_printerBusy = false;
 
-int RunDialog(QDialog& dialog)
+int Answer(QDialog& dialog)
 {
     return g_dialogResponder ? g_dialogResponder(dialog) : dialog.exec();
+}
+
+// The engine adds a slash to an empty path and may escape differently.
+bool SameAddress(const QUrl& a, const QUrl& b)
+{
+    constexpr auto kForm = QUrl::StripTrailingSlash | QUrl::NormalizePathSegments;
+    return a.adjusted(kForm).toEncoded() == b.adjusted(kForm).toEncoded();
 }
 
 // The address as the engine writes it in place of a missing title: without
@@ -178,6 +185,23 @@ void CHtmlView::SetDialogResponder(std::function<int(QDialog&)> responder)
     g_dialogResponder = std::move(responder);
 }
 
+CHtmlView::DialogHold::DialogHold(CHtmlView& view) : m_view(&view)
+{
+    ++view.m_openDialogs;
+}
+
+CHtmlView::DialogHold::~DialogHold()
+{
+    if (m_view && --m_view->m_openDialogs == 0)
+        emit m_view->dialogsClosed();
+}
+
+int CHtmlView::RunDialog(QDialog& dialog)
+{
+    DialogHold hold(*this);
+    return Answer(dialog);
+}
+
 bool CHtmlView::Create()
 {
     if (m_created)
@@ -278,11 +302,14 @@ void CHtmlView::Navigate2(const QString& url, int flags)
     const QString scheme = target.scheme();
     if (scheme == QLatin1String("about") || scheme == QLatin1String("javascript")) {
         bool cancel = false;
-        Decide(target.toString(), true, cancel);
+        Decide(target.toString(), url, true, cancel);
         if (cancel)
             return;
         if (scheme == QLatin1String("about"))
             BeginMainFrameNavigation();
+    } else {
+        m_typedTarget = target;
+        m_typedText = url;
     }
     m_page->load(target);
 }
@@ -411,7 +438,7 @@ bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationTy
         return false;
     EnsureCreated();
     bool cancel = false;
-    Decide(url.toString(), isMainFrame, cancel);
+    Decide(url.toString(), WrittenForm(url, type, isMainFrame), isMainFrame, cancel);
     if (!isMainFrame)
         return !cancel;
     if (cancel) {
@@ -427,38 +454,67 @@ bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationTy
     return true;
 }
 
-void CHtmlView::Decide(const QString& url, bool isMainFrame, bool& cancel)
+QString CHtmlView::WrittenForm(const QUrl& url, QWebEnginePage::NavigationType type,
+                               bool isMainFrame)
 {
-    // The owner may show a box here, inside the engine's question; whoever
-    // closes the tab meanwhile waits for the answer (see IsDeciding).
-    ++m_deciding;
-    OnBeforeNavigate2(url, isMainFrame, cancel);
-    if (--m_deciding == 0)
-        emit decisionEnded();
+    // The load of a typed address is asked about in the engine's form; the
+    // text as typed is what the user wrote.
+    if (isMainFrame && type == QWebEnginePage::NavigationTypeTyped && !m_typedText.isNull()) {
+        const QUrl typed = std::exchange(m_typedTarget, QUrl());
+        const QString text = std::exchange(m_typedText, QString());
+        if (SameAddress(url, typed))
+            return text;
+    }
+    return QUrl::fromPercentEncoding(url.toEncoded());
 }
 
-void CHtmlView::PageScriptLink(const QString& href, bool isMainFrame, const QString& click)
+void CHtmlView::Decide(const QString& url, const QString& written, bool isMainFrame, bool& cancel)
+{
+    // The owner may show a box here, inside the engine's question; whoever
+    // closes the tab meanwhile waits for the answer.
+    DialogHold hold(*this);
+    m_writtenUrl = written;
+    OnBeforeNavigate2(url, isMainFrame, cancel);
+    m_writtenUrl.clear();
+}
+
+void CHtmlView::AskAboutScript(const QString& href, bool isMainFrame, std::function<void()> run)
 {
     // Asked from the event loop, not from inside the engine's report, and one
-    // at a time: a page clicking its links by script gets no pile of boxes.
+    // at a time: a page reaching for script addresses gets no pile of boxes.
     if (m_muted || m_scriptLinkPending)
         return;
     m_scriptLinkPending = true;
     QMetaObject::invokeMethod(
         this,
-        [this, href, isMainFrame, click] {
+        [this, href, isMainFrame, run = std::move(run)] {
             QPointer<CHtmlView> alive(this);
             EnsureCreated();
             bool cancel = false;
-            Decide(href, isMainFrame, cancel);
+            Decide(href, QUrl::fromPercentEncoding(href.toUtf8()), isMainFrame, cancel);
             // A box may have been open meanwhile, and the tab closed.
             if (!alive)
                 return;
             m_scriptLinkPending = false;
             if (!cancel && !m_muted)
-                m_page->RunScriptLink(click);
+                run();
         },
         Qt::QueuedConnection);
+}
+
+void CHtmlView::PageScriptLink(const QString& href, bool isMainFrame, const QString& click)
+{
+    AskAboutScript(href, isMainFrame, [this, click] { m_page->RunScriptLink(click); });
+}
+
+void CHtmlView::PageScriptWindow(const QString& href)
+{
+    // The engine's own window for a script address brings the whole process
+    // down once it shows what the script wrote; a page of our own runs it.
+    AskAboutScript(href, true, [this, href] {
+        if (CHtmlView* view = RequestNewView())
+            view->m_page->load(QUrl(href));
+    });
 }
 
 QWebEnginePage* CHtmlView::PageCreateWindow()
@@ -716,7 +772,9 @@ bool CHtmlView::PrintSetup(QWidget* parent)
     if (g_printerBusy)
         return false;
     QPageSetupDialog dialog(&SharedPrinter(), parent);
-    return RunDialog(dialog) == QDialog::Accepted;
+    if (auto* view = qobject_cast<CHtmlView*>(parent))
+        return view->RunDialog(dialog) == QDialog::Accepted;
+    return Answer(dialog) == QDialog::Accepted;
 }
 
 const QPrinter& CHtmlView::Printer()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QSet>
 #include <QUrl>
 #include <QVariant>
@@ -108,11 +109,25 @@ public:
     QString GetLocationURL() const;
     QString GetLocationName() const;
     bool GetBusy() const { return m_busy; }
-    // True while the owner decides about a navigation, which may hold a box open.
-    bool IsDeciding() const { return m_deciding > 0; }
+
+    // Held for as long as a dialog or nested event loop of the view runs: a
+    // box of its page, a question about a navigation, a dialog of a command.
+    // Whoever destroys the view meanwhile waits for dialogsClosed; the dialog
+    // would otherwise go with the view and again when it returns.
+    class DialogHold {
+    public:
+        explicit DialogHold(CHtmlView& view);
+        ~DialogHold();
+        DialogHold(const DialogHold&) = delete;
+        DialogHold& operator=(const DialogHold&) = delete;
+
+    private:
+        QPointer<CHtmlView> m_view;
+    };
+    bool HasOpenDialog() const { return m_openDialogs > 0; }
 
 signals:
-    void decisionEnded();
+    void dialogsClosed();
 
 public:
     CHtmlView* GetApplication() { return this; }
@@ -153,7 +168,8 @@ public:
     QWebEngineView* GetWebView() const { return m_webView; }
 
     // Tests answer the view's dialogs instead of showing them: the responder
-    // gets the prepared dialog and returns its result.
+    // gets the prepared dialog and returns its result, and may run the event
+    // loop meanwhile as an open dialog would.
     static void SetDialogResponder(std::function<int(QDialog&)> responder);
 
     // The program's print setup: paper and orientation of the printer every
@@ -162,6 +178,13 @@ public:
     static const QPrinter& Printer();
 
 protected:
+    // Runs one of the view's dialogs (or lets the test responder answer it)
+    // while holding the view.
+    int RunDialog(QDialog& dialog);
+    // During OnBeforeNavigate2: the address as the user typed it or the page
+    // wrote it, which the engine's encoded form may hide ("<" becomes %3C).
+    const QString& WrittenUrl() const { return m_writtenUrl; }
+
     virtual void OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& cancel);
     // Pop-ups, target=_blank, window.open and Navigate2 with navOpenInNewWindow.
     // Hand back the view to load the new page in, or cancel; no view refuses.
@@ -188,7 +211,10 @@ private:
                             bool isMainFrame);
     QWebEnginePage* PageCreateWindow();
     void PageScriptLink(const QString& href, bool isMainFrame, const QString& click);
-    void Decide(const QString& url, bool isMainFrame, bool& cancel);
+    void PageScriptWindow(const QString& href);
+    void AskAboutScript(const QString& href, bool isMainFrame, std::function<void()> run);
+    QString WrittenForm(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
+    void Decide(const QString& url, const QString& written, bool isMainFrame, bool& cancel);
 
     void EnsureCreated();
     void ConnectPage();
@@ -216,7 +242,12 @@ private:
     QWebEngineView* m_webView = nullptr;
     EnginePage* m_page = nullptr;
     bool m_scriptLinkPending = false;
-    int m_deciding = 0;
+    int m_openDialogs = 0;
+    QString m_writtenUrl;
+    // The last address given to Navigate2 as typed, until the engine asks
+    // about its load.
+    QUrl m_typedTarget;
+    QString m_typedText;
     bool m_created = false;
     enum class PrintJob { None, File, Printer } m_printJob = PrintJob::None;
 

@@ -26,6 +26,8 @@
 #include <QUrl>
 #include <QWebEngineSettings>
 
+#include <utility>
+
 namespace {
 
 constexpr int kTextSizeFirst = 32769;
@@ -136,6 +138,7 @@ bool CZelvoView::Create()
         s.recomputeDownloadControl = false;
     }
     const bool created = CHtmlView::Create();
+    GetPage()->GuardScriptAddresses(NavigationFilter::ReadSettings().urlSecurity == 1);
     BuildFindBar();
     return created;
 }
@@ -200,11 +203,14 @@ void CZelvoView::OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& c
         return;
     // Read anew for every navigation, so edits take effect at the next one.
     const FilterSettings settings = NavigationFilter::ReadSettings();
+    // The engine runs most script addresses without asking; the page that
+    // comes next holds them for this check while it refuses them.
+    GetPage()->GuardScriptAddresses(settings.urlSecurity == 1);
     const ViewSwitches& s = m_host->Switches();
     const NavigateLockState lock{s.navigateLock, s.lockedUrl, m_returningToLock};
     NavigationDecision decision =
         NavigationFilter::Decide(url, settings, NavigationFilter::ReadLists(settings), lock,
-                                 isMainFrame ? FrameKind::Top : FrameKind::Sub);
+                                 isMainFrame ? FrameKind::Top : FrameKind::Sub, WrittenUrl());
     if (decision.outcome == NavigationOutcome::AskExtension) {
         const MbAnswer answer = ShowMessageBox(
             this, QStringLiteral("上記の拡張子ファイルをそのまま表示しますか？"), decision.extension,
@@ -297,18 +303,25 @@ void CZelvoView::OnNavigateComplete2(const QString& url)
 void CZelvoView::OnDocumentComplete(const QString& url)
 {
     m_returningToLock = false;
+    m_documentPending = false;
     m_host->SetFrameCaption(url);
-    const QString title = TabLabels::DisplayTitle(GetLocationName());
-    m_host->SetFrameCaption(title);
-    if (m_frame)
-        m_frame->setWindowTitle(title);
+    ShowTitleInCaptions();
     if (m_host->Switches().alwaysMosaic &&
         m_host->CommandEnabled(ToInt(CommandId::MosaicFilter))) {
         m_host->SendCommand(ToInt(CommandId::MosaicFilter));
+        DialogHold hold(*this);
         ShowMessageBox(this, QStringLiteral("画像をモザイクにしました！"), QStringLiteral("Zelvo"),
                        MbIcon::Information);
     }
     CHtmlView::OnDocumentComplete(url);
+}
+
+void CZelvoView::ShowTitleInCaptions()
+{
+    const QString title = TabLabels::DisplayTitle(GetLocationName());
+    m_host->SetFrameCaption(title);
+    if (m_frame)
+        m_frame->setWindowTitle(title);
 }
 
 void CZelvoView::OnProgressChange(int progress, int progressMax)
@@ -342,6 +355,7 @@ void CZelvoView::OnCommandStateChange(int command, bool enable)
 
 void CZelvoView::OnDownloadBegin()
 {
+    m_documentPending = true;
     m_host->RefreshTabLabels();
     CHtmlView::OnDownloadBegin();
 }
@@ -349,6 +363,10 @@ void CZelvoView::OnDownloadBegin()
 void CZelvoView::OnDownloadComplete()
 {
     m_returningToLock = false;
+    // A load that brought no page (it became a download, or was stopped)
+    // leaves its progress in the caption; the page still shown takes it back.
+    if (std::exchange(m_documentPending, false))
+        ShowTitleInCaptions();
     m_host->RefreshTabLabels();
     CHtmlView::OnDownloadComplete();
 }
@@ -372,9 +390,13 @@ bool CZelvoView::OnAmbientProperty(int dispid, QVariant& value)
 
 void CZelvoView::OnFileOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(), QStringLiteral("全て (*.*);;html (*.html);;htm (*.htm)"),
-        nullptr, QFileDialog::ReadOnly);
+    QFileDialog dialog(this);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly);
+    dialog.setNameFilter(QStringLiteral("全て (*.*);;html (*.html);;htm (*.htm)"));
+    if (RunDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty())
         return;
     RecentFiles::Add(path);

@@ -51,6 +51,7 @@ private:
     void ApplyFilterDecision(const NavigationDecision& decision, bool& cancel);
     void BuildFindBar();
     void OpenFirstPage();
+    void ShowTitleInCaptions();
     void OnFileOpen();
 
     IViewHost* m_host;
@@ -61,6 +62,8 @@ private:
     QLineEdit* m_findText = nullptr;
     // Sent back to the locked address and not there yet.
     bool m_returningToLock = false;
+    // A load has begun and brought no page yet.
+    bool m_documentPending = false;
     // The player page this view last wrote.
     QUrl m_playerPage;
     bool IsPlayerPage(const QString& url) const;

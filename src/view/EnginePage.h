@@ -3,6 +3,7 @@
 #include "view/DownloadControl.h"
 
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 
 class CHtmlView;
 
@@ -20,8 +21,12 @@ public:
     bool isSilent() const { return m_silent; }
 
     void setDownloadControl(quint32 word);
-    // Lets the held script link of that click run in its frame.
+    // Lets the held script address of that report run in its frame.
     void RunScriptLink(const QString& id);
+    // From the next document on, also holds the script addresses the engine
+    // runs without asking (page scripts setting location, frames, forms) for
+    // the view's decision, which must then refuse them.
+    void GuardScriptAddresses(bool on);
     quint32 downloadControl() const { return m_downloadControl.word(); }
 
 protected:
@@ -31,14 +36,22 @@ protected:
     bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
     bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
                           const QString& defaultValue, QString* result) override;
+    QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                            const QStringList& acceptedMimeTypes) override;
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                   int lineNumber, const QString& sourceID) override;
 
 private:
     void WatchScriptLinks();
+    void WatchPageScripts();
 
     CHtmlView& m_view;
     DownloadControl m_downloadControl;
     bool m_silent = false;
     QString m_scriptLinkMark;
+    // Reports from the page's own world; a mark of their own, so that no page
+    // can learn the other one.
+    QString m_pageMark;
+    QWebEngineScript m_pageScript;
+    bool m_guarded = false;
 };
