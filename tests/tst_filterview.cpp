@@ -13,6 +13,7 @@
 #include "view/EngineProfile.h"
 
 #include "FrameHarness.h"
+#include "FakeViewHost.h"
 #include "HttpServer.h"
 #include "TempHome.h"
 
@@ -61,25 +62,6 @@ void ClickElement(CHtmlView* view, const char* id)
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));
 }
 
-// A lone view, to hand the filter addresses no engine would report.
-class FakeHost : public IViewHost {
-public:
-    void AddTab(CChildFrame*) override {}
-    void RefreshTabLabels() override {}
-    void AddAddressHistory(const QString&) override {}
-    int TabCount() const override { return 1; }
-    void SetMessageText(const QString&) override {}
-    void SendCommand(int) override {}
-    void PostCommand(int) override {}
-    bool CommandEnabled(int) const override { return false; }
-    void CommandStatesChanged() override {}
-    void SetFrameCaption(const QString&) override {}
-    CZelvoView* CreateNewTab(CZelvoDoc*, bool) override { return nullptr; }
-    ViewSwitches& Switches() override { return switches; }
-    QByteArray StartupCommandLine() const override { return QByteArray(); }
-
-    ViewSwitches switches;
-};
 
 class ProbeView : public CZelvoView {
 public:
@@ -697,7 +679,7 @@ void TestFilterView::hostileAddressDoesNotRun()
         QStringLiteral("http://h/x\"></object></template><script>document.documentElement."
                        "setAttribute('data-pwned','1')</script><b a=\".mp3");
     Settings("Security.ini", "[media]\r\nsetting=1\r\n");
-    FakeHost host;
+    FakeViewHost host;
     ProbeView view(&host, nullptr);
     view.resize(600, 400);
     view.show();

@@ -10,6 +10,7 @@
 #include "view/EngineProfile.h"
 
 #include "FrameHarness.h"
+#include "FakeViewHost.h"
 #include "HttpServer.h"
 #include "TempHome.h"
 
@@ -31,28 +32,6 @@ QByteArray Page(const QByteArray& title, const QByteArray& body = QByteArray())
            body + "</body></html>";
 }
 
-// A host that records what a lone view asks of its frames.
-class FakeHost : public IViewHost {
-public:
-    void AddTab(CChildFrame*) override { ++tabs; }
-    void RefreshTabLabels() override {}
-    void AddAddressHistory(const QString&) override {}
-    int TabCount() const override { return tabs; }
-    void SetMessageText(const QString&) override {}
-    void SendCommand(int id) override { sent.append(id); }
-    void PostCommand(int id) override { sent.append(id); }
-    bool CommandEnabled(int) const override { return false; }
-    void CommandStatesChanged() override {}
-    void SetFrameCaption(const QString& text) override { caption = text; }
-    CZelvoView* CreateNewTab(CZelvoDoc*, bool) override { return nullptr; }
-    ViewSwitches& Switches() override { return switches; }
-    QByteArray StartupCommandLine() const override { return QByteArray(); }
-
-    int tabs = 0;
-    QList<int> sent;
-    QString caption;
-    ViewSwitches switches;
-};
 
 class ProbeView : public CZelvoView {
 public:
@@ -442,7 +421,7 @@ void TestTabs::progressCaption()
     QFETCH(int, progress);
     QFETCH(int, max);
     QFETCH(QString, caption);
-    FakeHost host;
+    FakeViewHost host;
     ProbeView view(&host, nullptr);
     host.caption = "before";
     view.OnProgressChange(progress, max);
@@ -452,16 +431,13 @@ void TestTabs::progressCaption()
 void TestTabs::startupConnectionSentOnce()
 {
     WritePrivateProfileStringA("proxy_command", "setting", "2", SettingsPath("proxy.ini"));
-    FakeHost host;
-    CChildFrame first;
-    CChildFrame second;
+    FakeViewHost host;
     ProbeView a(&host, nullptr);
     ProbeView b(&host, nullptr);
-    a.OnInitialUpdate(&first, true);
-    b.OnInitialUpdate(&second, true);
+    a.OnInitialUpdate(true);
+    b.OnInitialUpdate(true);
     QCOMPARE(host.sent, QList<int>{32882});
     QCOMPARE(host.tabs, 2);
-    QCOMPARE(first.GetView(), &a);
 }
 
 void TestTabs::favoritesPageAtStart_data()
@@ -485,11 +461,10 @@ void TestTabs::favoritesPageAtStart()
     WritePrivateProfileStringA("proxy_command", "setting", "4", SettingsPath("proxy.ini"));
     if (favExists)
         m_home->write("fav.html", Page("Favourites"));
-    FakeHost host;
+    FakeViewHost host;
     host.tabs = tabsBefore - 1;
-    CChildFrame frame;
     ProbeView view(&host, nullptr);
-    view.OnInitialUpdate(&frame);
+    view.OnInitialUpdate();
     QCOMPARE(host.sent, sent);
     if (favOpened)
         QTRY_VERIFY(view.GetLocationURL().endsWith("fav.html"));

@@ -18,9 +18,6 @@ public:
     // asks the main frame to close the active tab.
     void DestroyFrame();
 
-    int canGoBack = 0;
-    int canGoForward = 0;
-
 signals:
     void closeRequested();
 

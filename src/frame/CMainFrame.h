@@ -70,7 +70,11 @@ public:
     void SetMessageText(const QString& text) override;
 
     // The tabs.
-    void AddTab(CChildFrame* frame) override;
+    void AddTab(CZelvoView* view) override;
+    void SetTabCaption(CZelvoView* view, const QString& caption) override;
+    void SetBackForward(CZelvoView* view, bool back, bool forward) override;
+    // The tab window that holds view; null when there is none.
+    CChildFrame* FrameOf(const CZelvoView* view) const;
     void RemoveTab(CChildFrame* frame);
     void RefreshTabLabels() override;
     void SaveTabTitles(int write);

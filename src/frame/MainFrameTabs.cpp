@@ -12,7 +12,7 @@
 #include "chrome/ToolbarImages.h"
 #include "frame/CChildFrame.h"
 #include "frame/CTabBarCtrl.h"
-#include "frame/CZelvoDoc.h"
+#include "view/CZelvoDoc.h"
 #include "core/TabLabels.h"
 #include "commands/CommandId.h"
 #include "view/CZelvoView.h"
@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTabBar>
 #include <QTimer>
 #include <QUrl>
@@ -51,6 +52,7 @@ CZelvoView* CMainFrame::MakeTab(CZelvoDoc* document, bool opensOwnPage)
     auto* frame = new CChildFrame;
     auto* view = new CZelvoView(this, document, frame);
     frame->setWidget(view);
+    frame->SetView(view);
     m_wndMDIClient->addSubWindow(frame);
     connect(frame, &CChildFrame::closeRequested, this, [this, frame] {
         // Its own close box closes the active tab, like 32814.
@@ -59,7 +61,7 @@ CZelvoView* CMainFrame::MakeTab(CZelvoDoc* document, bool opensOwnPage)
     });
     frame->showMaximized();
     m_wndMDIClient->setActiveSubWindow(frame);
-    view->OnInitialUpdate(frame, opensOwnPage);
+    view->OnInitialUpdate(opensOwnPage);
     emit commandRan(0);
     return view;
 }
@@ -74,8 +76,34 @@ CZelvoView* CMainFrame::CreateNewTab(CZelvoDoc* document, bool opensOwnPage)
     return MakeTab(document ? document : new CZelvoDoc(this), opensOwnPage);
 }
 
-void CMainFrame::AddTab(CChildFrame* frame)
+CChildFrame* CMainFrame::FrameOf(const CZelvoView* view) const
 {
+    if (!view)
+        return nullptr;
+    for (QMdiSubWindow* window : m_wndMDIClient->subWindowList()) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (frame && frame->GetView() == view)
+            return frame;
+    }
+    return nullptr;
+}
+
+void CMainFrame::SetTabCaption(CZelvoView* view, const QString& caption)
+{
+    if (CChildFrame* frame = FrameOf(view))
+        frame->setWindowTitle(caption);
+}
+
+void CMainFrame::SetBackForward(CZelvoView* view, bool back, bool forward)
+{
+    m_tabFrames.SetBackForward(FrameOf(view), back, forward);
+}
+
+void CMainFrame::AddTab(CZelvoView* view)
+{
+    CChildFrame* frame = FrameOf(view);
+    if (!frame)
+        return;
     m_tabFrames.Append(frame);
     m_wndTabBar->setCurrentIndex(m_tabFrames.Count() - 1);
 }
@@ -396,16 +424,10 @@ void CMainFrame::BindBrowserCommands()
             },
             update ? update : [this](CmdUI& ui) { ui.enabled = ActiveZelvoView() != nullptr; });
     };
-    auto focusedFrame = [this]() -> CChildFrame* {
-        const int i = FocusedTab();
-        return i >= 0 && i < m_tabFrames.Count() ? m_tabFrames.Frame(i) : nullptr;
-    };
-    onView(CommandId::GoForward, [](CZelvoView* v) { v->GoForward(); }, [focusedFrame](CmdUI& ui) {
-        ui.enabled = focusedFrame() && focusedFrame()->canGoForward;
-    });
-    onView(CommandId::GoBack, [](CZelvoView* v) { v->GoBack(); }, [focusedFrame](CmdUI& ui) {
-        ui.enabled = focusedFrame() && focusedFrame()->canGoBack;
-    });
+    onView(CommandId::GoForward, [](CZelvoView* v) { v->GoForward(); },
+           [this](CmdUI& ui) { ui.enabled = m_tabFrames.CanGoForward(FocusedTab()); });
+    onView(CommandId::GoBack, [](CZelvoView* v) { v->GoBack(); },
+           [this](CmdUI& ui) { ui.enabled = m_tabFrames.CanGoBack(FocusedTab()); });
     onView(CommandId::GoHome, [](CZelvoView* v) { v->GoHome(); });
     onView(CommandId::Refresh, [](CZelvoView* v) { v->Refresh(); });
     onView(CommandId::RefreshCompletely, [](CZelvoView* v) { v->Refresh2(REFRESH_COMPLETELY); });
@@ -414,8 +436,7 @@ void CMainFrame::BindBrowserCommands()
         RefreshTabLabels();
         const QString name = v->GetLocationName();
         setWindowTitle(name);
-        if (v->GetParentFrame())
-            v->GetParentFrame()->setWindowTitle(name);
+        SetTabCaption(v, name);
         AddAddressHistory(v->GetLocationURL());
     });
     const std::pair<CommandId, int> exec[] = {

@@ -109,6 +109,9 @@ public:
     QString GetLocationURL() const;
     QString GetLocationName() const;
     bool GetBusy() const { return m_busy; }
+    // As last reported through OnCommandStateChange.
+    bool CanGoBack() const { return m_canGoBack; }
+    bool CanGoForward() const { return m_canGoForward; }
 
     // Held for as long as a dialog or nested event loop of the view runs: a
     // box of its page, a question about a navigation, a dialog of a command.

@@ -6,7 +6,6 @@
 #include "core/ProfileStore.h"
 #include "core/ProgramDir.h"
 #include "core/RecentFiles.h"
-#include "frame/CChildFrame.h"
 #include "core/TabLabels.h"
 #include "platform/MessageBox.h"
 #include "commands/CommandId.h"
@@ -143,9 +142,8 @@ bool CZelvoView::Create()
     return created;
 }
 
-void CZelvoView::OnInitialUpdate(CChildFrame* frame, bool opensOwnPage)
+void CZelvoView::OnInitialUpdate(bool opensOwnPage)
 {
-    m_frame = frame;
     if (!IsCreated())
         Create();
     ViewSwitches& s = m_host->Switches();
@@ -158,8 +156,7 @@ void CZelvoView::OnInitialUpdate(CChildFrame* frame, bool opensOwnPage)
         if (mode >= 0 && mode <= 3)
             m_host->SendCommand(kConnect[mode]);
     }
-    frame->SetView(this);
-    m_host->AddTab(frame);
+    m_host->AddTab(this);
     // A pop-up's own page replaces the first page; loading one first would race it.
     if (!opensOwnPage)
         OpenFirstPage();
@@ -320,8 +317,7 @@ void CZelvoView::ShowTitleInCaptions()
 {
     const QString title = TabLabels::DisplayTitle(GetLocationName());
     m_host->SetFrameCaption(title);
-    if (m_frame)
-        m_frame->setWindowTitle(title);
+    m_host->SetTabCaption(this, title);
 }
 
 void CZelvoView::OnProgressChange(int progress, int progressMax)
@@ -345,10 +341,9 @@ void CZelvoView::OnStatusTextChange(const QString& text)
 
 void CZelvoView::OnCommandStateChange(int command, bool enable)
 {
-    if (m_frame && command == CSC_NAVIGATEFORWARD)
-        m_frame->canGoForward = enable ? 1 : 0;
-    if (m_frame && command == CSC_NAVIGATEBACK)
-        m_frame->canGoBack = enable ? 1 : 0;
+    const bool back = command == CSC_NAVIGATEBACK ? enable : CanGoBack();
+    const bool forward = command == CSC_NAVIGATEFORWARD ? enable : CanGoForward();
+    m_host->SetBackForward(this, back, forward);
     m_host->CommandStatesChanged();
     CHtmlView::OnCommandStateChange(command, enable);
 }

@@ -3,7 +3,6 @@
 #include "commands/CommandMap.h"
 #include "view/CHtmlView.h"
 
-class CChildFrame;
 class CZelvoDoc;
 struct NavigationDecision;
 class IViewHost;
@@ -21,10 +20,9 @@ public:
 
     bool Create() override;
     // First update: registers the tab and opens the first page.
-    void OnInitialUpdate(CChildFrame* frame, bool opensOwnPage = false);
+    void OnInitialUpdate(bool opensOwnPage = false);
 
     CZelvoDoc* GetDocument() const { return m_document; }
-    CChildFrame* GetParentFrame() const { return m_frame; }
 
     // The view's own commands and the page commands the frame hands on.
     bool HandlesCommand(int id) const;
@@ -56,7 +54,6 @@ private:
 
     IViewHost* m_host;
     CZelvoDoc* m_document;
-    CChildFrame* m_frame = nullptr;
     CommandMap m_commands;
     QWidget* m_findBar = nullptr;
     QLineEdit* m_findText = nullptr;

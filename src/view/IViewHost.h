@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-class CChildFrame;
 class CZelvoDoc;
 class CZelvoView;
 struct ViewSwitches;
@@ -14,7 +13,12 @@ class IViewHost {
 public:
     virtual ~IViewHost() = default;
 
-    virtual void AddTab(CChildFrame* frame) = 0;
+    // Registers the view's tab as the last tab.
+    virtual void AddTab(CZelvoView* view) = 0;
+    // The caption of the view's own tab window.
+    virtual void SetTabCaption(CZelvoView* view, const QString& caption) = 0;
+    // Whether the view's page can go back and forward now.
+    virtual void SetBackForward(CZelvoView* view, bool back, bool forward) = 0;
     virtual void RefreshTabLabels() = 0;
     virtual void AddAddressHistory(const QString& url) = 0;
     virtual int TabCount() const = 0;
