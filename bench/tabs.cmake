@@ -2,7 +2,7 @@ add_executable(minimal_engine minimal_engine.cpp)
 target_link_libraries(minimal_engine PRIVATE Qt6::Widgets Qt6::WebEngineWidgets)
 
 add_executable(tabs tabs.cpp)
-target_link_libraries(tabs PRIVATE zelvo_frame zelvo_browser zelvo_testcommon Qt6::Test)
+target_link_libraries(tabs PRIVATE zelvo_frame zelvo_testcommon Qt6::Test)
 target_compile_definitions(tabs PRIVATE ZELVO_BINARY="$<TARGET_FILE:zelvo>"
                            MINIMAL_BINARY="$<TARGET_FILE:minimal_engine>")
 add_dependencies(tabs zelvo minimal_engine)

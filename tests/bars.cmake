@@ -1,1 +1,1 @@
-zelvo_add_test(tst_searchbars zelvo_frame zelvo_browser)
+zelvo_add_test(tst_searchbars zelvo_frame)

@@ -1,6 +1,6 @@
 zelvo_add_test(tst_mainframe zelvo_frame)
 zelvo_add_test(tst_tabs zelvo_testframe)
-zelvo_add_test(tst_commands zelvo_frame zelvo_browser)
+zelvo_add_test(tst_commands zelvo_frame)
 zelvo_add_test(tst_tabcommands zelvo_testframe)
 
 # What only a real X server with a window manager shows: openbox frames,

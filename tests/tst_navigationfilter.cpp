@@ -1,5 +1,6 @@
 #include "core/Cp932.h"
 #include "core/ProgramDir.h"
+#include "ini/StopListIni.h"
 #include "security/ForbiddenList.h"
 #include "security/NavigationFilter.h"
 
@@ -309,8 +310,7 @@ void TestNavigationFilter::forbiddenUrlsAndLock()
     settings.forbiddenUrlCheck = check;
     settings.urlSecurity = urlSec;
     FilterLists lists;
-    lists.forbiddenUrls =
-        ForbiddenList::Load(m_home->file(QStringLiteral("StopUrl.ini")), "StopUrl");
+    lists.forbiddenUrls = StopListIni::Url().Load();
     lists.forbiddenUrls.append("javascript:x()");
     const NavigateLockState lock{locked, QStringLiteral("http://h/p"), returning};
     const NavigationDecision d = NavigationFilter::Decide(
@@ -387,7 +387,7 @@ void TestNavigationFilter::listLayouts()
     QFETCH(QByteArray, file);
     QFETCH(QList<QByteArray>, entries);
     m_home->write(QStringLiteral("StopUrl.ini"), file);
-    QCOMPARE(ForbiddenList::Load(m_home->file(QStringLiteral("StopUrl.ini")), "StopUrl"), entries);
+    QCOMPARE(StopListIni::Url().Load(), entries);
 }
 
 void TestNavigationFilter::appendCountsOn_data()
@@ -406,25 +406,22 @@ void TestNavigationFilter::appendCountsOn()
 {
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
-    const QString path = m_home->file(QStringLiteral("StopTitle.ini"));
     if (!before.isEmpty())
         m_home->write(QStringLiteral("StopTitle.ini"), before);
-    QVERIFY(ForbiddenList::Append(path, "StopTitle", QString::fromUtf8("題名")));
+    QVERIFY(StopListIni::Title().Append(QString::fromUtf8("題名")));
     QCOMPARE(m_home->read(QStringLiteral("StopTitle.ini")),
              Cp932::FromUnicode(QString::fromUtf8(after)));
-    QVERIFY(
-        ForbiddenList::Matches(ForbiddenList::Load(path, "StopTitle"), QString::fromUtf8("題名")));
+    QVERIFY(ForbiddenList::Matches(StopListIni::Title().Load(), QString::fromUtf8("題名")));
 }
 
 void TestNavigationFilter::rewriteBytes()
 {
-    const QString path = m_home->file(QStringLiteral("StopUrl.ini"));
     m_home->write(QStringLiteral("StopUrl.ini"),
                   "[Security]\r\ncheck=1\r\n[StopUrl]\r\ncount=9\r\n4=x\r\n9=y\r\n");
-    QVERIFY(ForbiddenList::Rewrite(path, "StopUrl", {"y", "x", "z"}));
+    QVERIFY(StopListIni::Url().Rewrite({"y", "x", "z"}));
     QCOMPARE(m_home->read(QStringLiteral("StopUrl.ini")),
              QByteArray("[Security]\r\ncheck=1\r\n[StopUrl]\r\ncount=2\r\n0=y\r\n1=x\r\n2=z\r\n"));
-    QVERIFY(ForbiddenList::Rewrite(path, "StopUrl", {}));
+    QVERIFY(StopListIni::Url().Rewrite({}));
     QCOMPARE(m_home->read(QStringLiteral("StopUrl.ini")), QByteArray("[Security]\r\ncheck=1\r\n"));
 }
 

@@ -1,9 +1,10 @@
 #include "app/CZelvoApp.h"
 
 #include "core/CommandLine.h"
-#include "core/ProfileStore.h"
 #include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
+#include "ini/EndlistIni.h"
+#include "ini/TablistIni.h"
 #include "platform/SingleInstance.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
@@ -107,14 +108,13 @@ void CZelvoApp::WatchForBenchmark()
 int CZelvoApp::ReadXPStyle()
 {
     // xp_style 0, or none at all, means the program draws its menus.
-    return GetPrivateProfileIntA("Window", "xp_style", 0, SettingsPath("Tablist.ini")) == 0 ? 1
-                                                                                           : 0;
+    return TablistIni::XpStyle() == 0 ? 1 : 0;
 }
 
 void CZelvoApp::ShowMainFrame(CMainFrame& frame)
 {
     // Maximised again when the previous run ended so.
-    if (GetPrivateProfileIntA("Window", "size", 0, SettingsPath("Endlist.ini")) == 1)
+    if (EndlistIni::WindowSize() == 1)
         frame.showMaximized();
     else
         frame.show();

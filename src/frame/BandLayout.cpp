@@ -1,7 +1,6 @@
 #include "frame/CMainFrame.h"
 
-#include "core/ProfileStore.h"
-#include "core/ProgramDir.h"
+#include "ini/StateIni.h"
 
 #include <QLayout>
 #include <QMap>
@@ -19,11 +18,6 @@ constexpr quint32 kBreak = 0x1;
 constexpr quint32 kHidden = 0x8;
 // Every band has a gripper and a fixed background.
 constexpr quint32 kBandStyle = 0xA0;
-
-QString StatePath()
-{
-    return SettingsPath(QStringLiteral("State.ini"));
-}
 
 int BandIdOf(const QToolBar* band)
 {
@@ -89,16 +83,14 @@ QList<CMainFrame::BandRecord> CMainFrame::BandLayout()
 
 void CMainFrame::SaveBandLayout()
 {
-    const QList<BandRecord> records = BandLayout();
-    for (int i = 0; i < records.size(); ++i) {
-        const BandRecord& r = records[i];
-        const QByteArray value = QByteArray("wID=") +
-                                 QByteArray::number(r.id, 16).toUpper().rightJustified(4, '0') +
-                                 ",cx=" + QByteArray::number(r.cx) + ",fStyle=" +
-                                 QByteArray::number(r.style, 16).toUpper().rightJustified(8, '0');
-        WritePrivateProfileStringA("state", QByteArray::number(i).constData(), value.constData(),
-                                   StatePath());
+    QList<QByteArray> values;
+    for (const BandRecord& r : BandLayout()) {
+        values.append(QByteArray("wID=") +
+                      QByteArray::number(r.id, 16).toUpper().rightJustified(4, '0') +
+                      ",cx=" + QByteArray::number(r.cx) + ",fStyle=" +
+                      QByteArray::number(r.style, 16).toUpper().rightJustified(8, '0'));
     }
+    StateIni::SaveBands(values);
 }
 
 void CMainFrame::RestoreBandLayout()
@@ -113,8 +105,7 @@ void CMainFrame::RestoreBandLayout()
     bool changed = false;
     for (int i = 0; i < layout.size(); ++i) {
         BandRecord saved;
-        const QByteArray text = ProfileStore::GetString(
-            "state", QByteArray::number(i).constData(), "", 260, StatePath());
+        const QByteArray text = StateIni::Band(i);
         if (text.isEmpty() || !ParseRecord(text, saved))
             continue;
         const auto at = std::find_if(layout.begin() + i, layout.end(),

@@ -1,6 +1,5 @@
 #include "frame/CMainFrame.h"
 
-#include "core/Cp932.h"
 #include "core/ProfileStore.h"
 #include "core/ProgramDir.h"
 #include "core/RecentFiles.h"
@@ -10,6 +9,9 @@
 #include "frame/FilterCommands.h"
 #include "frame/SearchCommands.h"
 #include "frame/CTabBarCtrl.h"
+#include "ini/ColorIni.h"
+#include "ini/StopListIni.h"
+#include "ini/TablistIni.h"
 #include "commands/CommandId.h"
 #include "chrome/ToolbarImages.h"
 #include "view/CZelvoView.h"
@@ -51,11 +53,6 @@ constexpr int kStatusPanes[] = {33026, 33028, 61446, 61447, 61449, 63006, 63008,
 const char* const kMenuBarButtons[] = {"ファイル(&F)", "編集(&E)",       "表示(&V)",
                                        "お気に入り(&A)", "移動(&G)",   "セキュリティ(&S)",
                                        "ツール(&T)",   "ウインドウ(&W)", "ヘルプ(&H)"};
-
-QString TablistPath()
-{
-    return SettingsPath(QStringLiteral("Tablist.ini"));
-}
 
 QString PromptOf(int id)
 {
@@ -121,14 +118,14 @@ bool CMainFrame::OnCreate()
     setWindowIcon(BuiltinImages::FrameIcon());
 
     // A.15
-    if (GetPrivateProfileIntA("Window", "statusbar", 0, TablistPath()) == 1)
+    if (TablistIni::StatusBar() == 1)
         m_wndStatusBar->hide();
-    m_windowTabsOnTop = GetPrivateProfileIntA("Window", "windowtab", 0, TablistPath()) == 1;
+    m_windowTabsOnTop = TablistIni::WindowTab() == 1;
 
     m_titleTimer = new QTimer(this);
     m_titleTimer->setObjectName(QStringLiteral("timer37014"));
     m_titleTimer->setInterval(kTitleWatchMs);
-    if (GetPrivateProfileIntA("Security", "check", 0, SettingsPath("StopTitle.ini")) == 1)
+    if (StopListIni::Title().Check() == 1)
         m_titleTimer->start();
     // A.19
     RestoreBandLayout();
@@ -182,12 +179,11 @@ QToolBar* CMainFrame::AddBand(int bandId, const QString& text, const QString& na
 
 void CMainFrame::LoadSkin()
 {
-    const QByteArray name = ProfileStore::GetString("Skin", "name", "", 260, TablistPath());
-    // The name is CP932 like every setting; the file is found as the
-    // settings files are, without regard to case.
+    const QString name = TablistIni::SkinName();
+    // The file is found as the settings files are, without regard to case.
     const QString path = name.isEmpty() ? ProgramDir::Path()
-                                        : ProfileStore::ResolvePath(SettingsPath(
-                                              QStringLiteral("res\\") + Cp932::ToUnicode(name)));
+                                        : ProfileStore::ResolvePath(
+                                              SettingsPath(QStringLiteral("res\\") + name));
     m_skin = QPixmap();
     if (QFileInfo(path).isFile())
         m_skin.load(path);
@@ -412,10 +408,8 @@ bool CMainFrame::CreateStatusBar()
         m_wndStatusBar->addPermanentWidget(pane);
         m_statusPanes.insert(id, pane);
     }
-    const QString color = SettingsPath(QStringLiteral("Color.ini"));
-    const QColor background(GetPrivateProfileIntA("SetColor", "red", 0, color) & 0xFF,
-                            GetPrivateProfileIntA("SetColor", "green", 0, color) & 0xFF,
-                            GetPrivateProfileIntA("SetColor", "blue", 0, color) & 0xFF);
+    const ColorIni::Rgb stored = ColorIni::Background();
+    const QColor background(stored.red, stored.green, stored.blue);
     // Text stays readable on any background the user picks, black included.
     const QColor text = background.lightness() < 128 ? Qt::white : Qt::black;
     m_wndStatusBar->setStyleSheet(QStringLiteral("QStatusBar, QStatusBar QLabel { background: %1; "
@@ -474,14 +468,14 @@ bool CMainFrame::BarVisible(const QWidget* bar) const
     return bar && !bar->isHidden();
 }
 
-void CMainFrame::ToggleBar(QWidget* bar, const char* key)
+void CMainFrame::ToggleBar(QWidget* bar, void (*saveHidden)(bool hidden))
 {
     if (!bar)
         return;
     const bool show = bar->isHidden();
     bar->setVisible(show);
-    if (key)
-        WritePrivateProfileStringA("Window", key, show ? "0" : "1", TablistPath());
+    if (saveHidden)
+        saveHidden(!show);
     FitAddressBand();
 }
 
@@ -541,16 +535,16 @@ void CMainFrame::CreateAccelerators()
 
 void CMainFrame::BindBarCommands()
 {
-    auto bar = [this](int id, std::function<QWidget*()> widget, const char* key) {
+    auto bar = [this](int id, std::function<QWidget*()> widget, void (*saveHidden)(bool)) {
         m_commands.Bind(
-            id, [this, widget, key] { ToggleBar(widget(), key); },
+            id, [this, widget, saveHidden] { ToggleBar(widget(), saveHidden); },
             [this, widget](CmdUI& ui) { ui.check = BarVisible(widget()) ? 1 : 0; });
     };
     bar(59392, [this] { return Band(kBandToolbar); }, nullptr);
-    bar(32811, [this] { return m_wndStatusBar; }, "statusbar");
-    bar(32812, [this] { return Band(kBandAddress); }, "addressbar");
-    bar(32813, [this] { return Band(kBandSearch); }, "searchbar");
-    bar(32815, [this] { return Band(kBandTabs); }, "tabbar");
+    bar(32811, [this] { return m_wndStatusBar; }, TablistIni::SetStatusBar);
+    bar(32812, [this] { return Band(kBandAddress); }, TablistIni::SetAddressBar);
+    bar(32813, [this] { return Band(kBandSearch); }, TablistIni::SetSearchBar);
+    bar(32815, [this] { return Band(kBandTabs); }, TablistIni::SetTabBar);
     m_commands.Bind(32896, [this] { OnFlipBars(); });
     m_commands.Bind(32936, [this] { OnFullScreenBars(); });
     m_commands.Bind(33000, [this] { m_wndAddressBar->setFocus(); });

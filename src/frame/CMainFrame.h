@@ -189,8 +189,8 @@ private:
     QMenu* DropDownMenu(int resourceId);
     void AttachDropDown(QToolButton* button, int resourceId);
 
-    // Bar toggles: flips a bar and writes Tablist.ini [Window] key (1 hidden, 0 shown).
-    void ToggleBar(QWidget* bar, const char* key);
+    // Bar toggles: flips a bar and stores whether it is now hidden.
+    void ToggleBar(QWidget* bar, void (*saveHidden)(bool hidden));
     bool BarVisible(const QWidget* bar) const;
     void OnFullScreenBars();
     void OnFlipBars();

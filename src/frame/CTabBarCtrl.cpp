@@ -3,9 +3,7 @@
 #include "chrome/BuiltinImages.h"
 #include "chrome/ToolbarImages.h"
 #include "frame/TabModel.h"
-
-#include "core/ProfileStore.h"
-#include "core/ProgramDir.h"
+#include "ini/ColorIni.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -15,12 +13,9 @@
 
 namespace {
 
-QColor ColorOf(const char* section)
+QColor ColorOf(const ColorIni::Rgb& stored)
 {
-    const QString path = SettingsPath(QStringLiteral("Color.ini"));
-    return QColor(GetPrivateProfileIntA(section, "red", 0, path) & 0xFF,
-                  GetPrivateProfileIntA(section, "green", 0, path) & 0xFF,
-                  GetPrivateProfileIntA(section, "blue", 0, path) & 0xFF);
+    return QColor(stored.red, stored.green, stored.blue);
 }
 
 constexpr int kMinTabWidth = 120;
@@ -93,11 +88,10 @@ void CTabBarCtrl::Update(int first, int last, const QList<int>& roles)
 
 void CTabBarCtrl::ReloadColors()
 {
-    const QString path = SettingsPath(QStringLiteral("Color.ini"));
-    m_face = ColorOf("TabColor");
-    m_activeText = ColorOf("ATabColor");
-    m_inactiveText = ColorOf("NoATabColor");
-    m_plainFaces = GetPrivateProfileIntA("TabColor", "enable", 0, path) == 1;
+    m_face = ColorOf(ColorIni::TabColor());
+    m_activeText = ColorOf(ColorIni::ATabColor());
+    m_inactiveText = ColorOf(ColorIni::NoATabColor());
+    m_plainFaces = ColorIni::TabColorEnable() == 1;
     update();
 }
 

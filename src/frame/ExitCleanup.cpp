@@ -5,6 +5,9 @@
 #include "core/ProgramDir.h"
 #include "core/StoredAddress.h"
 #include "frame/CChildFrame.h"
+#include "ini/EndlistIni.h"
+#include "ini/SecurityIni.h"
+#include "ini/TablistIni.h"
 #include "platform/MessageBox.h"
 #include "commands/CommandId.h"
 #include "view/CZelvoView.h"
@@ -18,11 +21,6 @@ namespace {
 
 constexpr int kRestorePauseMs = 1000;
 
-QString EndlistPath()
-{
-    return SettingsPath(QStringLiteral("Endlist.ini"));
-}
-
 } // namespace
 
 bool CMainFrame::ExitCleanup()
@@ -35,20 +33,16 @@ bool CMainFrame::ExitCleanup()
     if (m_saveHistories)
         m_saveHistories();
     // 3
-    QFile::remove(ProfileStore::ResolvePath(EndlistPath()));
+    EndlistIni::Remove();
     if (m_tabFrames.IsEmpty())
         return false;
-    // 4
-    ProfileStore::Batch endlist(EndlistPath());
-    endlist.Set("Endlist", "0", "");
+    // The open tabs and the window state, for the next start.
+    QStringList urls;
     for (int i = 0; i < m_tabFrames.Count(); ++i) {
         CZelvoView* view = TabView(i);
-        endlist.SetInt("Endlist", "tab_count", i + 1)
-            .SetText("Endlist", QByteArray::number(i + 1).constData(),
-                     view ? StoredAddress::Encode(view->GetLocationURL()) : QString());
+        urls.append(view ? StoredAddress::Encode(view->GetLocationURL()) : QString());
     }
-    // 5
-    endlist.Set("Window", "size", isMaximized() ? "1" : "0").Commit();
+    EndlistIni::Save(urls, isMaximized());
     // 6: no closed-tab history for these.
     for (int i = m_tabFrames.Count() - 1; i >= 0; --i) {
         CChildFrame* frame = m_tabFrames.Frame(i);
@@ -60,18 +54,19 @@ bool CMainFrame::ExitCleanup()
                              "Image.html", "Link.html", "history.html", "poket.ini"})
         QFile::remove(ProfileStore::ResolvePath(SettingsPath(QString::fromUtf8(name))));
     // 8
-    const QString security = SettingsPath(QStringLiteral("Security.ini"));
-    const std::pair<const char*, CommandId> cleanups[] = {
-        {"url", CommandId::ClearAddressHistory},   {"search", CommandId::ClearSearchHistory},
-        {"history", CommandId::ClearIeHistory}, {"tempo", CommandId::ClearTemporaryFiles},
-        {"cookie", CommandId::ClearCookies},        {"endtab", CommandId::ClearLastClosedTab},
-        {"deltab", CommandId::ClearClosedTabHistory}};
-    for (const auto& [key, id] : cleanups)
-        if (GetPrivateProfileIntA("Enddetail", key, 0, security) == 1)
+    const std::pair<int (*)(), CommandId> cleanups[] = {
+        {SecurityIni::EnddetailUrl, CommandId::ClearAddressHistory},
+        {SecurityIni::EnddetailSearch, CommandId::ClearSearchHistory},
+        {SecurityIni::EnddetailHistory, CommandId::ClearIeHistory},
+        {SecurityIni::EnddetailTempo, CommandId::ClearTemporaryFiles},
+        {SecurityIni::EnddetailCookie, CommandId::ClearCookies},
+        {SecurityIni::EnddetailEndtab, CommandId::ClearLastClosedTab},
+        {SecurityIni::EnddetailDeltab, CommandId::ClearClosedTabHistory}};
+    for (const auto& [flag, id] : cleanups)
+        if (flag() == 1)
             SendCommand(ToInt(id));
     // 9
-    WritePrivateProfileStringA("Window", "toolbar", BarVisible(MainToolbar()) ? "0" : "1",
-                               SettingsPath(QStringLiteral("Tablist.ini")));
+    TablistIni::SetToolbar(!BarVisible(MainToolbar()));
     // 10; 11 belongs to the docking bar, which is not there yet.
     SaveBandLayout();
     // 12
@@ -82,7 +77,7 @@ bool CMainFrame::ExitCleanup()
 
 void CMainFrame::OnRestore()
 {
-    const int n = GetPrivateProfileIntA("Endlist", "tab_count", 0, EndlistPath());
+    const int n = EndlistIni::TabCount();
     if (n <= 0) {
         ShowMessageBox(this, QStringLiteral("前回終了状態は保存されていません"),
                        QStringLiteral("注意"), MbIcon::Exclamation);
@@ -101,8 +96,7 @@ void CMainFrame::RestoreStep()
     // One tab a second, as before, but the window stays usable between them.
     if (m_restoreNext > m_restoreCount)
         return;
-    const QString url = ProfileStore::GetText(
-        "Endlist", QByteArray::number(m_restoreNext).constData(), QString(), 780, EndlistPath());
+    const QString url = EndlistIni::Tab(m_restoreNext);
     ++m_restoreNext;
     const int before = TabCount();
     SendCommand(ToInt(CommandId::FileNew));

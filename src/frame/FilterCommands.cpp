@@ -1,36 +1,34 @@
 #include "frame/FilterCommands.h"
 
 #include "core/FlagToggle.h"
-#include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
+#include "ini/SecurityIni.h"
+#include "ini/StopListIni.h"
 #include "platform/MessageBox.h"
 #include "commands/CommandId.h"
 #include "settings/CStopListDlg.h"
 #include "view/CZelvoView.h"
-#include "security/ForbiddenList.h"
 
 namespace {
 
 struct FlagCommand {
     CommandId id;
-    const char* file;
-    const char* section;
-    const char* key;
-    ToggleKind toggle;
+    int (*value)();
+    int (*toggle)();
     CheckRule check;
 };
 
 constexpr FlagCommand kFlagCommands[] = {
-    {CommandId::UrlSecurity, "Security.ini", "Security", "url_sec", ToggleKind::UrlSecurity,
+    {CommandId::UrlSecurity, SecurityIni::UrlSec, SecurityIni::ToggleUrlSec,
      CheckRule::EqualsOne},
-    {CommandId::SuppressMailto, "Security.ini", "Security", "mailto", ToggleKind::Plain,
+    {CommandId::SuppressMailto, SecurityIni::Mailto, SecurityIni::ToggleMailto,
      CheckRule::NonZero},
-    {CommandId::ZelvoMultimedia, "Security.ini", "media", "setting", ToggleKind::Plain,
+    {CommandId::ZelvoMultimedia, SecurityIni::Media, SecurityIni::ToggleMedia,
      CheckRule::EqualsOne},
-    {CommandId::ForbiddenUrlFilter, "StopUrl.ini", "Security", "check", ToggleKind::Plain,
-     CheckRule::NonZero},
-    {CommandId::ForbiddenTitleFilter, "StopTitle.ini", "Security", "check", ToggleKind::Plain,
-     CheckRule::NonZero},
+    {CommandId::ForbiddenUrlFilter, [] { return StopListIni::Url().Check(); },
+     [] { return StopListIni::Url().ToggleCheck(); }, CheckRule::NonZero},
+    {CommandId::ForbiddenTitleFilter, [] { return StopListIni::Title().Check(); },
+     [] { return StopListIni::Title().ToggleCheck(); }, CheckRule::NonZero},
 };
 
 void AddToList(CMainFrame& frame, StopListKind kind)
@@ -44,9 +42,7 @@ void AddToList(CMainFrame& frame, StopListKind kind)
                                  : QStringLiteral("下記を禁止タイトルリストに追加しますか？");
     if (ShowMessageBox(&frame, value, caption, MbIcon::Question, MbButtons::YesNo) != MbAnswer::Yes)
         return;
-    ForbiddenList::Append(
-        SettingsPath(urls ? QStringLiteral("StopUrl.ini") : QStringLiteral("StopTitle.ini")),
-        urls ? "StopUrl" : "StopTitle", value);
+    (urls ? StopListIni::Url() : StopListIni::Title()).Append(value);
 }
 
 } // namespace
@@ -58,18 +54,11 @@ void BindFilterCommands(CMainFrame& frame)
         commands.Bind(
             ToInt(flag.id),
             [&frame, flag] {
-                const int now =
-                    ToggleFlag(flag.section, flag.key, SettingsPath(QString::fromLatin1(flag.file)),
-                               flag.toggle);
+                const int now = flag.toggle();
                 if (flag.id == CommandId::ForbiddenTitleFilter)
                     frame.SetTitleWatch(now == 1);
             },
-            [flag](CmdUI& ui) {
-                ui.check = FlagChecked(flag.section, flag.key,
-                                       SettingsPath(QString::fromLatin1(flag.file)), flag.check)
-                               ? 1
-                               : 0;
-            });
+            [flag](CmdUI& ui) { ui.check = FlagChecked(flag.value(), flag.check) ? 1 : 0; });
     }
 
     auto needsView = [&frame](CmdUI& ui) { ui.enabled = frame.ActiveZelvoView() != nullptr; };

@@ -5,7 +5,6 @@
 #include "core/CommandLine.h"
 #include "core/Cp932.h"
 #include "core/FlagToggle.h"
-#include "core/ProfileStore.h"
 #include "core/ProgramDir.h"
 #include "core/StoredAddress.h"
 #include "chrome/BuiltinImages.h"
@@ -13,6 +12,10 @@
 #include "frame/CChildFrame.h"
 #include "frame/CTabBarCtrl.h"
 #include "view/CZelvoDoc.h"
+#include "ini/SecurityIni.h"
+#include "ini/StopListIni.h"
+#include "ini/TablistIni.h"
+#include "ini/WindowListIni.h"
 #include "core/TabLabels.h"
 #include "commands/CommandId.h"
 #include "view/CZelvoView.h"
@@ -20,6 +23,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
@@ -29,21 +33,6 @@
 namespace {
 
 constexpr int kAddressCapacity = 31;
-
-QString TablistPath()
-{
-    return SettingsPath(QStringLiteral("Tablist.ini"));
-}
-
-QString SecurityPath()
-{
-    return SettingsPath(QStringLiteral("Security.ini"));
-}
-
-int TabLimit()
-{
-    return GetPrivateProfileIntA("Tablist", "tabcount", 20, TablistPath());
-}
 
 } // namespace
 
@@ -146,9 +135,8 @@ void CMainFrame::RefreshTabLabels()
     if (m_tabFrames.IsEmpty())
         return;
     const int focused = m_wndTabBar->currentIndex();
-    ProfileStore::Batch windowList(SettingsPath(QStringLiteral("Window_List.ini")));
+    QMap<int, QString> titles;
     bool anyBusy = false;
-    int lastWritten = -1;
     for (int i = 0; i < m_tabFrames.Count(); ++i) {
         CZelvoView* view = m_tabFrames.Frame(i)->GetView();
         if (!view)
@@ -164,17 +152,10 @@ void CMainFrame::RefreshTabLabels()
         // The caption shows "about:blank" for "?" as every other caption does;
         // the list keeps the title as the page gave it.
         m_tabFrames.Frame(i)->setWindowTitle(title);
-        // The count goes first, as the sections have always been ordered.
-        if (lastWritten < 0)
-            windowList.SetInt("Window_count", "count", i);
-        lastWritten = i;
-        windowList.SetText("Window_List", QByteArray::number(i).constData(), name);
+        titles.insert(i, name);
         m_tabFrames.SetShown(i, TabLabels::LabelText(title), title, false);
     }
-    // The count ends as the last tab written; the list is one write.
-    if (lastWritten > 0)
-        windowList.SetInt("Window_count", "count", lastWritten);
-    windowList.Commit();
+    WindowListIni::Save(titles);
     if (focused >= 0 && focused < m_tabFrames.Count()) {
         m_wndTabBar->setCurrentIndex(focused);
         m_wndMDIClient->setActiveSubWindow(m_tabFrames.Frame(focused));
@@ -186,14 +167,12 @@ void CMainFrame::RefreshTabLabels()
 void CMainFrame::SaveTabTitles(int write)
 {
     if (write == 1) {
-        ProfileStore::Batch windowList(SettingsPath(QStringLiteral("Window_List.ini")));
+        QMap<int, QString> titles;
         for (int i = 0; i < m_tabFrames.Count(); ++i) {
             CZelvoView* view = m_tabFrames.Frame(i)->GetView();
-            windowList.SetInt("Window_count", "count", i)
-                .SetText("Window_List", QByteArray::number(i).constData(),
-                         view ? view->GetLocationName() : QString());
+            titles.insert(i, view ? view->GetLocationName() : QString());
         }
-        windowList.Commit();
+        WindowListIni::Save(titles);
     }
     emit commandRan(ToInt(CommandId::RefreshTabLabels));
 }
@@ -290,7 +269,7 @@ void CMainFrame::OnCloseTab()
         return;
     CZelvoView* view = ActiveZelvoView();
     const QString url = view ? StoredAddress::Encode(view->GetLocationURL()) : QString();
-    ProfileStore::WriteText("DeleteTab", "0", url, TablistPath());
+    TablistIni::SetDeleteTab(url);
     if (view)
         m_closedTabs.AddClosedTab(view->GetLocationName(), url);
     if (n > 1) {
@@ -317,7 +296,7 @@ void CMainFrame::OnCloseTab()
 
 void CMainFrame::OnDuplicateTab()
 {
-    if (TabCount() >= TabLimit() - 1)
+    if (TabCount() >= TablistIni::TabCount() - 1)
         return;
     if (CZelvoView* view = ActiveZelvoView())
         OpenUrlInNewTab(view->GetLocationURL());
@@ -325,8 +304,7 @@ void CMainFrame::OnDuplicateTab()
 
 void CMainFrame::OnTitleWatchTick()
 {
-    const QList<QByteArray> titles =
-        ForbiddenList::Load(SettingsPath(QStringLiteral("StopTitle.ini")), "StopTitle");
+    const QList<QByteArray> titles = StopListIni::Title().Load();
     if (titles.isEmpty())
         return;
     // At most one tab a tick, the first in tab order that is not loading.
@@ -394,12 +372,12 @@ void CMainFrame::BindTabCommands()
              ui.check = IsTabLocked(FocusedTab()) ? 1 : 0;
          });
     bind(CommandId::RefreshTabLabels, [this] { RefreshTabLabels(); });
-    bind(CommandId::HideChildTabs, [] { ToggleFlag("ChileTab", "setting", SecurityPath()); },
-         [](CmdUI& ui) { ui.check = FlagChecked("ChileTab", "setting", SecurityPath()) ? 1 : 0; });
+    bind(CommandId::HideChildTabs, [] { SecurityIni::ToggleChileTab(); },
+         [](CmdUI& ui) { ui.check = FlagChecked(SecurityIni::ChileTab()) ? 1 : 0; });
     bind(CommandId::Connect, [this] { OnConnect(); }, needsTabs);
     bind(CommandId::Ok, [this] { OnAddressEnter(); });
     bind(CommandId::AuthorHomePage, [this] {
-        const QString url = ProfileStore::GetText("Home", "url", QString(), 780, TablistPath());
+        const QString url = TablistIni::HomeUrl();
         if (CZelvoView* view = ActiveZelvoView(); view && !url.isEmpty())
             view->Navigate2(url);
     });

@@ -1,26 +1,17 @@
 // Commands on several tabs at once, the closed-tab memories and the page swap.
 #include "frame/CMainFrame.h"
 
-#include "core/ProfileStore.h"
-#include "core/ProgramDir.h"
 #include "chrome/BuiltinImages.h"
 #include "chrome/ToolbarImages.h"
 #include "frame/CChildFrame.h"
 #include "frame/CTabBarCtrl.h"
+#include "ini/DeleteTabListIni.h"
+#include "ini/TablistIni.h"
 #include "platform/MessageBox.h"
 #include "commands/CommandId.h"
 #include "view/CZelvoView.h"
 
 #include <QMdiArea>
-
-namespace {
-
-QString TablistPath()
-{
-    return SettingsPath(QStringLiteral("Tablist.ini"));
-}
-
-} // namespace
 
 void CMainFrame::FocusAndActivate(int index)
 {
@@ -90,7 +81,7 @@ void CMainFrame::OnRefreshAll()
 
 void CMainFrame::OnReopenClosedTab()
 {
-    const QString url = ProfileStore::GetText("DeleteTab", "0", QString(), 520, TablistPath());
+    const QString url = TablistIni::DeleteTab();
     if (url.isEmpty()) {
         ShowMessageBox(this, QStringLiteral("履歴がありません。"), QStringLiteral("中止"),
                        MbIcon::Exclamation);
@@ -101,7 +92,7 @@ void CMainFrame::OnReopenClosedTab()
 
 void CMainFrame::OnForgetClosedTab()
 {
-    if (WritePrivateProfileStringA("DeleteTab", nullptr, nullptr, TablistPath()))
+    if (TablistIni::RemoveDeleteTab())
         ShowMessageBox(this, QStringLiteral("最後に閉じたタブ履歴を削除しました。"),
                        QStringLiteral("削除"), MbIcon::Information);
     else
@@ -110,8 +101,7 @@ void CMainFrame::OnForgetClosedTab()
 
 void CMainFrame::OnClearClosedTabs()
 {
-    WritePrivateProfileStringA("DeleteTab", nullptr, nullptr,
-                               SettingsPath(QStringLiteral("DeleteTab_List.ini")));
+    DeleteTabListIni::Clear();
     m_closedTabs.ClearClosedTabs();
 }
 

@@ -3,6 +3,8 @@
 #include "core/Cp932.h"
 #include "core/ProfileStore.h"
 #include "core/ProgramDir.h"
+#include "ini/SecurityIni.h"
+#include "ini/StopListIni.h"
 #include "security/ForbiddenList.h"
 
 #include <QFile>
@@ -13,7 +15,6 @@ namespace {
 constexpr int kExtensionUrlChars = 999;
 constexpr int kExtensionTailChars = 259;
 constexpr int kMediaKeyChars = 6;
-constexpr int kFilterSize = 260;
 
 // Case rules of the original: ASCII letters only.
 QString AsciiLower(const QString& text)
@@ -208,15 +209,12 @@ QByteArray FillPlayerPage(PlayerKind kind, const QByteArray& templateText, const
 
 FilterSettings ReadSettings()
 {
-    const QString security = SettingsPath(QStringLiteral("Security.ini"));
     FilterSettings settings;
-    settings.urlSecurity = GetPrivateProfileIntA("Security", "url_sec", 0, security);
-    settings.mailto = GetPrivateProfileIntA("Security", "mailto", 0, security);
-    settings.extensionFilter =
-        ProfileStore::GetText("Security", "filter", QString(), kFilterSize, security);
-    settings.mediaPlayer = GetPrivateProfileIntA("media", "setting", 0, security);
-    settings.forbiddenUrlCheck =
-        GetPrivateProfileIntA("Security", "check", 0, SettingsPath(QStringLiteral("StopUrl.ini")));
+    settings.urlSecurity = SecurityIni::UrlSec();
+    settings.mailto = SecurityIni::Mailto();
+    settings.extensionFilter = SecurityIni::Filter();
+    settings.mediaPlayer = SecurityIni::Media();
+    settings.forbiddenUrlCheck = StopListIni::Url().Check();
     return settings;
 }
 
@@ -224,8 +222,7 @@ FilterLists ReadLists(const FilterSettings& settings)
 {
     FilterLists lists;
     if (settings.forbiddenUrlCheck == 1)
-        lists.forbiddenUrls =
-            ForbiddenList::Load(SettingsPath(QStringLiteral("StopUrl.ini")), "StopUrl");
+        lists.forbiddenUrls = StopListIni::Url().Load();
     if (settings.mediaPlayer == 1) {
         lists.mediaTemplate = ReadTemplate(PlayerKind::WindowsMedia);
         lists.realOneTemplate = ReadTemplate(PlayerKind::RealOne);

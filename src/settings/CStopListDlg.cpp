@@ -2,9 +2,8 @@
 
 #include "core/Cp932.h"
 #include "core/StoredAddress.h"
-#include "core/ProgramDir.h"
+#include "ini/StopListIni.h"
 #include "platform/MessageBox.h"
-#include "security/ForbiddenList.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -53,20 +52,14 @@ CStopListDlg::CStopListDlg(StopListKind kind, QWidget* parent) : QDialog(parent)
     Fill();
 }
 
-QString CStopListDlg::FilePath() const
+StopListIni CStopListDlg::List() const
 {
-    return SettingsPath(m_kind == StopListKind::Url ? QStringLiteral("StopUrl.ini")
-                                                    : QStringLiteral("StopTitle.ini"));
-}
-
-const char* CStopListDlg::Section() const
-{
-    return m_kind == StopListKind::Url ? "StopUrl" : "StopTitle";
+    return m_kind == StopListKind::Url ? StopListIni::Url() : StopListIni::Title();
 }
 
 void CStopListDlg::Fill()
 {
-    for (const QByteArray& entry : ForbiddenList::Load(FilePath(), Section())) {
+    for (const QByteArray& entry : List().Load()) {
         // The stored bytes go back unchanged, whatever the display made of them.
         QString text = Cp932::ToUnicodeKeepingAll(entry);
         if (m_kind == StopListKind::Url)
@@ -104,7 +97,7 @@ void CStopListDlg::OnDeleteAll()
                        MbIcon::Question, MbButtons::YesNo) != MbAnswer::Yes)
         return;
     m_list->clear();
-    ForbiddenList::Rewrite(FilePath(), Section(), {});
+    List().Rewrite({});
 }
 
 void CStopListDlg::accept()
@@ -112,6 +105,6 @@ void CStopListDlg::accept()
     QList<QByteArray> entries;
     for (int i = 0; i < m_list->count(); ++i)
         entries.append(m_list->item(i)->data(Qt::UserRole).toByteArray());
-    ForbiddenList::Rewrite(FilePath(), Section(), entries);
+    List().Rewrite(entries);
     QDialog::accept();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QListWidget;
+class StopListIni;
 class QPushButton;
 
 enum class StopListKind { Url, Title };
@@ -32,8 +33,7 @@ protected:
 
 private:
     void Fill();
-    QString FilePath() const;
-    const char* Section() const;
+    StopListIni List() const;
 
     StopListKind m_kind;
     QListWidget* m_list = nullptr;

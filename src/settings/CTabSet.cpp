@@ -1,7 +1,7 @@
 #include "settings/CTabSet.h"
 
-#include "core/ProfileStore.h"
-#include "core/ProgramDir.h"
+#include "ini/ColorIni.h"
+#include "ini/TablistIni.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,30 +29,21 @@ const char* const CTabSet::kRightClick[7] = {"0:タブメニュー", "1:ソー�
 
 namespace {
 
-const char* const kSections[3] = {"ATabColor", "NoATabColor", "TabColor"};
-
-QString TablistPath()
-{
-    return SettingsPath(QStringLiteral("Tablist.ini"));
-}
-
-QString ColorPath()
-{
-    return SettingsPath(QStringLiteral("Color.ini"));
-}
-
 // An editable list of the fixed entries showing the stored text, or the first
 // entry when nothing is stored; a text matching no entry is shown as it is.
-QComboBox* ActionBox(const char* const entries[7], const char* key, QWidget* parent)
+QComboBox* ActionBox(const char* const entries[7], const QString& stored, QWidget* parent)
 {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     for (int i = 0; i < 7; ++i)
         box->addItem(QString::fromUtf8(entries[i]));
-    const QString stored = ProfileStore::GetText("Tablist", key, QString::fromUtf8(entries[0]),
-                                                 260, TablistPath());
     box->setEditText(stored.isEmpty() ? QString::fromUtf8(entries[0]) : stored);
     return box;
+}
+
+ColorIni::Rgb ToRgb(const QColor& color)
+{
+    return {color.red(), color.green(), color.blue()};
 }
 
 } // namespace
@@ -67,14 +58,14 @@ CTabSet::CTabSet(QWidget* parent) : QWidget(parent)
     m_width = new QSpinBox(widthGroup);
     // Wide enough for any width a screen can show, so a stored one is kept.
     m_width->setRange(0, 9999);
-    m_width->setValue(GetPrivateProfileIntA("Tablist", "width", 110, TablistPath()));
+    m_width->setValue(TablistIni::WidthOnSettingsPage());
     widthRow->addWidget(m_width);
     widthRow->addStretch();
     layout->addWidget(widthGroup);
 
     auto* mouse = new QGridLayout;
-    m_dbclick = ActionBox(kDoubleClick, "dbclick", this);
-    m_rclick = ActionBox(kRightClick, "rclick", this);
+    m_dbclick = ActionBox(kDoubleClick, TablistIni::DbClick(), this);
+    m_rclick = ActionBox(kRightClick, TablistIni::RClick(), this);
     mouse->addWidget(new QLabel(QStringLiteral("ダブルクリック"), this), 0, 0);
     mouse->addWidget(m_dbclick, 0, 1);
     mouse->addWidget(new QLabel(QStringLiteral("右クリック"), this), 1, 0);
@@ -84,11 +75,10 @@ CTabSet::CTabSet(QWidget* parent) : QWidget(parent)
     auto* colors = new QGridLayout;
     const QString names[3] = {QStringLiteral("アクティブ"), QStringLiteral("非アクティブ"),
                               QStringLiteral("タブカラー")};
+    const ColorIni::Rgb stored[3] = {ColorIni::ATabColor(), ColorIni::NoATabColor(),
+                                     ColorIni::TabColor()};
     for (int which = 0; which < 3; ++which) {
-        const QString path = ColorPath();
-        m_colors[which] = QColor(GetPrivateProfileIntA(kSections[which], "red", 0, path) & 0xFF,
-                                 GetPrivateProfileIntA(kSections[which], "green", 0, path) & 0xFF,
-                                 GetPrivateProfileIntA(kSections[which], "blue", 0, path) & 0xFF);
+        m_colors[which] = QColor(stored[which].red, stored[which].green, stored[which].blue);
         m_swatch[which] = new QFrame(this);
         m_swatch[which]->setFixedSize(40, 18);
         m_swatch[which]->setFrameShape(QFrame::Box);
@@ -103,7 +93,7 @@ CTabSet::CTabSet(QWidget* parent) : QWidget(parent)
     layout->addLayout(colors);
 
     m_plain = new QCheckBox(QStringLiteral("タブを描写しない"), this);
-    const bool plain = GetPrivateProfileIntA("TabColor", "enable", 0, ColorPath()) == 1;
+    const bool plain = ColorIni::TabColorEnable() == 1;
     m_plain->setChecked(plain);
     m_change[TabFace]->setEnabled(!plain);
     layout->addWidget(m_plain);
@@ -136,18 +126,10 @@ void CTabSet::OnChange(int which)
 
 void CTabSet::OnOK()
 {
-    ProfileStore::Batch(TablistPath())
-        .SetText("Tablist", "width", m_width->text())
-        .SetText("Tablist", "dbclick", m_dbclick->currentText())
-        .SetText("Tablist", "rclick", m_rclick->currentText())
-        .Commit();
-    ProfileStore::Batch colors(ColorPath());
-    for (int which = 0; which < 3; ++which) {
-        colors.SetInt(kSections[which], "red", m_colors[which].red())
-            .SetInt(kSections[which], "green", m_colors[which].green())
-            .SetInt(kSections[which], "blue", m_colors[which].blue());
-    }
-    colors.SetInt("TabColor", "enable", m_plain->isChecked() ? 1 : 0).Commit();
+    TablistIni::SaveTabOperation(m_width->text(), m_dbclick->currentText(),
+                                 m_rclick->currentText());
+    ColorIni::SaveTabColors(ToRgb(m_colors[ActiveText]), ToRgb(m_colors[InactiveText]),
+                            ToRgb(m_colors[TabFace]), m_plain->isChecked());
     m_modified = false;
     if (m_onApplied)
         m_onApplied();

@@ -3,7 +3,9 @@
 #include "core/CommandLine.h"
 #include "core/Cp932.h"
 #include "core/FlagToggle.h"
-#include "core/ProfileStore.h"
+#include "ini/ProxyIni.h"
+#include "ini/SecurityIni.h"
+#include "ini/TablistIni.h"
 #include "core/ProgramDir.h"
 #include "core/RecentFiles.h"
 #include "core/TabLabels.h"
@@ -34,10 +36,6 @@ constexpr int kTextSizeLast = 32773;
 constexpr int kEncodingFirst = 37201;
 constexpr int kEncodingLast = 37261;
 
-QString SecurityPath()
-{
-    return SettingsPath(QStringLiteral("Security.ini"));
-}
 
 // Escape in the find box closes the bar, whether or not the window is active.
 class EscapeFilter : public QObject {
@@ -113,9 +111,9 @@ CZelvoView::CZelvoView(IViewHost* host, CZelvoDoc* document, QWidget* parent)
             ui.enabled = on || m_host->CommandEnabled(ToInt(CommandId::MosaicFilter));
         });
     run(
-        CommandId::FavoritesHtmlAtStart, [] { ToggleFlag("Home", "home", SecurityPath()); },
+        CommandId::FavoritesHtmlAtStart, [] { SecurityIni::ToggleHome(); },
         [](CmdUI& ui) {
-            ui.check = FlagChecked("Home", "home", SecurityPath(), CheckRule::NonZero) ? 1 : 0;
+            ui.check = FlagChecked(SecurityIni::Home(), CheckRule::NonZero) ? 1 : 0;
         });
     run(CommandId::FileOpen, [this] { OnFileOpen(); });
     run(CommandId::FileSaveAs, [this] { ExecWB(OLECMDID_SAVEAS, OLECMDEXECOPT_DODEFAULT); });
@@ -150,8 +148,7 @@ void CZelvoView::OnInitialUpdate(bool opensOwnPage)
     if (s.applyStartupProxy) {
         static const int kConnect[] = {ToInt(CommandId::ProxyDirect), ToInt(CommandId::Proxy1),
                                        ToInt(CommandId::Proxy2), ToInt(CommandId::Proxy3)};
-        const int mode =
-            GetPrivateProfileIntA("proxy_command", "setting", 0, SettingsPath("proxy.ini"));
+        const int mode = ProxyIni::ProxyCommand();
         s.applyStartupProxy = false;
         if (mode >= 0 && mode <= 3)
             m_host->SendCommand(kConnect[mode]);
@@ -164,7 +161,7 @@ void CZelvoView::OnInitialUpdate(bool opensOwnPage)
 
 void CZelvoView::OpenFirstPage()
 {
-    if (GetPrivateProfileIntA("Home", "home", 0, SecurityPath()) == 0) {
+    if (SecurityIni::Home() == 0) {
         m_host->SendCommand(ToInt(CommandId::GoHome));
     } else if (m_host->TabCount() < 2) {
         const QString fav = SettingsPath(QStringLiteral("fav.html"));
@@ -268,11 +265,11 @@ void CZelvoView::ApplyFilterDecision(const NavigationDecision& decision, bool& c
 void CZelvoView::OnNewWindow2(CHtmlView*& newView, bool& cancel)
 {
     newView = nullptr;
-    if (GetPrivateProfileIntA("ChileTab", "setting", 0, SecurityPath()) != 0) {
+    if (SecurityIni::ChileTab() != 0) {
         cancel = true;
         return;
     }
-    const int limit = GetPrivateProfileIntA("Tablist", "tabcount", 20, SettingsPath("Tablist.ini"));
+    const int limit = TablistIni::TabCount();
     if (m_host->TabCount() >= limit - 1) {
         cancel = true;
         return;
@@ -373,8 +370,7 @@ bool CZelvoView::OnAmbientProperty(int dispid, QVariant& value)
         return true;
     }
     if (dispid == DISPID_AMBIENT_USERAGENT) {
-        const QString agent =
-            ProfileStore::GetText("Security", "user_agent", QString(), 520, SecurityPath());
+        const QString agent = SecurityIni::UserAgent();
         if (!agent.isEmpty()) {
             value = agent;
             return true;

@@ -1,0 +1,168 @@
+#include "ini/SecurityIni.h"
+
+#include "core/FlagToggle.h"
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
+
+namespace {
+
+QString Path()
+{
+    return SettingsPath(QStringLiteral("Security.ini"));
+}
+
+QByteArray Word(const char* key)
+{
+    return ProfileStore::GetString("Security", key, "", 260, Path());
+}
+
+int Flag(const char* section, const char* key)
+{
+    return GetPrivateProfileIntA(section, key, 0, Path());
+}
+
+int Toggle(const char* section, const char* key, ToggleKind kind = ToggleKind::Plain)
+{
+    return ToggleFlag(section, key, Path(), kind);
+}
+
+} // namespace
+
+namespace SecurityIni {
+
+QByteArray Script()
+{
+    return Word("script");
+}
+
+QByteArray Java()
+{
+    return Word("java");
+}
+
+QByteArray ActiveXRun()
+{
+    return Word("ActiveX_run");
+}
+
+QByteArray ActiveXDl()
+{
+    return Word("ActiveX_dl");
+}
+
+QByteArray Image()
+{
+    return Word("image");
+}
+
+QByteArray Video()
+{
+    return Word("video");
+}
+
+QByteArray Bgm()
+{
+    return Word("bgm");
+}
+
+QByteArray Cache()
+{
+    return Word("cache");
+}
+
+int UrlSec()
+{
+    return Flag("Security", "url_sec");
+}
+
+int ToggleUrlSec()
+{
+    return Toggle("Security", "url_sec", ToggleKind::UrlSecurity);
+}
+
+int Mailto()
+{
+    return Flag("Security", "mailto");
+}
+
+int ToggleMailto()
+{
+    return Toggle("Security", "mailto");
+}
+
+QString Filter()
+{
+    return ProfileStore::GetText("Security", "filter", QString(), 260, Path());
+}
+
+QString UserAgent()
+{
+    return ProfileStore::GetText("Security", "user_agent", QString(), 520, Path());
+}
+
+int Media()
+{
+    return Flag("media", "setting");
+}
+
+int ToggleMedia()
+{
+    return Toggle("media", "setting");
+}
+
+int ChileTab()
+{
+    return Flag("ChileTab", "setting");
+}
+
+int ToggleChileTab()
+{
+    return Toggle("ChileTab", "setting");
+}
+
+int Home()
+{
+    return Flag("Home", "home");
+}
+
+int ToggleHome()
+{
+    return Toggle("Home", "home");
+}
+
+int EnddetailUrl()
+{
+    return Flag("Enddetail", "url");
+}
+
+int EnddetailSearch()
+{
+    return Flag("Enddetail", "search");
+}
+
+int EnddetailHistory()
+{
+    return Flag("Enddetail", "history");
+}
+
+int EnddetailTempo()
+{
+    return Flag("Enddetail", "tempo");
+}
+
+int EnddetailCookie()
+{
+    return Flag("Enddetail", "cookie");
+}
+
+int EnddetailEndtab()
+{
+    return Flag("Enddetail", "endtab");
+}
+
+int EnddetailDeltab()
+{
+    return Flag("Enddetail", "deltab");
+}
+
+} // namespace SecurityIni

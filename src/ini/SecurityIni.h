@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Security.ini: the security switches, the child-tab and start-page flags and
+// what the exit clears. Every call reads or writes the file anew. Flags read
+// as their stored number (0 when missing); the toggles write the opposite of
+// a 0 or 1 and return the value now stored.
+namespace SecurityIni {
+
+// [Security] download-control words as stored, empty when missing; only the
+// exact negative word ("DLCTL_NO_SCRIPTS", …) denies.
+QByteArray Script();
+QByteArray Java();
+QByteArray ActiveXRun();
+QByteArray ActiveXDl();
+QByteArray Image();
+QByteArray Video();
+QByteArray Bgm();
+QByteArray Cache();
+
+// [Security] `url_sec`: 1 blocks addresses that carry script. Its toggle
+// leaves any value other than 0 and 1 as it is.
+int UrlSec();
+int ToggleUrlSec();
+
+// [Security] `mailto`: mail links suppressed.
+int Mailto();
+int ToggleMailto();
+
+// [Security] `filter`: extensions joined by "+" whose pages are not shown.
+QString Filter();
+
+// [Security] `user_agent`: empty = the browser's own.
+QString UserAgent();
+
+// [media] `setting`: 1 = audio and video open in a generated player page.
+int Media();
+int ToggleMedia();
+
+// [ChileTab] `setting`: non-zero = pages asking for a new window get none.
+int ChileTab();
+int ToggleChileTab();
+
+// [Home] `home`: 1 = the first view opens fav.html.
+int Home();
+int ToggleHome();
+
+// [Enddetail]: 1 = the exit clears that history.
+int EnddetailUrl();
+int EnddetailSearch();
+int EnddetailHistory();
+int EnddetailTempo();
+int EnddetailCookie();
+int EnddetailEndtab();
+int EnddetailDeltab();
+
+} // namespace SecurityIni

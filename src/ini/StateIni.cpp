@@ -1,0 +1,31 @@
+#include "ini/StateIni.h"
+
+#include "core/ProfileStore.h"
+#include "core/ProgramDir.h"
+
+namespace {
+
+QString Path()
+{
+    return SettingsPath(QStringLiteral("State.ini"));
+}
+
+} // namespace
+
+namespace StateIni {
+
+QByteArray Band(int position)
+{
+    return ProfileStore::GetString("state", QByteArray::number(position).constData(), "", 260,
+                                   Path());
+}
+
+bool SaveBands(const QList<QByteArray>& records)
+{
+    ProfileStore::Batch batch(Path());
+    for (int i = 0; i < records.size(); ++i)
+        batch.Set("state", QByteArray::number(i).constData(), records[i]);
+    return batch.Commit();
+}
+
+} // namespace StateIni

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+// State.ini [state]: the layout of the top bands, key i holding the band at
+// position i as "wID=%04X,cx=%d,fStyle=%08X". Read anew on every call.
+namespace StateIni {
+
+// The record at position i as stored; empty when missing.
+QByteArray Band(int position);
+
+// Writes records 0 … N - 1 as one; keys beyond them are kept.
+bool SaveBands(const QList<QByteArray>& records);
+
+} // namespace StateIni
