@@ -284,12 +284,12 @@ void TestMainFrame::bandLayoutRestored()
     QVERIFY(tabs->y() < toolbar->y());
     QVERIFY(!frame->toolBarBreak(tabs));
     QVERIFY(frame->toolBarBreak(toolbar));
-    const QList<CMainFrame::BandRecord> layout = frame->BandLayout();
+    const QList<CBandLayout::BandRecord> layout = frame->BandLayout().Records();
     QList<int> ids;
-    for (const CMainFrame::BandRecord& r : layout)
+    for (const CBandLayout::BandRecord& r : layout)
         ids.append(r.id);
     QCOMPARE(ids, (QList<int>{59405, 59402, 59403, 59404, 0}));
-    for (const CMainFrame::BandRecord& r : layout)
+    for (const CBandLayout::BandRecord& r : layout)
         QVERIFY(!(r.style & 0x8));
 }
 
@@ -301,7 +301,7 @@ void TestMainFrame::hiddenBandKeepsItsPlace()
     auto frame = Open();
     QVERIFY(frame->Band(kBandAddress)->isHidden());
     frame->hide();
-    const QList<CMainFrame::BandRecord> layout = frame->BandLayout();
+    const QList<CBandLayout::BandRecord> layout = frame->BandLayout().Records();
     QCOMPARE(layout.size(), 5);
     QCOMPARE(layout[1].id, int(kBandAddress));
     QCOMPARE(layout[1].style, 0xA9u);

@@ -8,6 +8,7 @@
 #include "bars/CSearchBars.h"
 #include "frame/FilterCommands.h"
 #include "frame/SearchCommands.h"
+#include "frame/CSessionRestore.h"
 #include "frame/CTabBarCtrl.h"
 #include "ini/ColorIni.h"
 #include "ini/StopListIni.h"
@@ -117,7 +118,7 @@ bool CMainFrame::OnCreate()
         return false;
     setWindowIcon(BuiltinImages::FrameIcon());
 
-    // A.15
+    // Bars the user hid stay hidden.
     if (TablistIni::StatusBar() == 1)
         m_wndStatusBar->hide();
     m_windowTabsOnTop = TablistIni::WindowTab() == 1;
@@ -127,11 +128,9 @@ bool CMainFrame::OnCreate()
     m_titleTimer->setInterval(kTitleWatchMs);
     if (StopListIni::Title().Check() == 1)
         m_titleTimer->start();
-    // A.19
-    RestoreBandLayout();
-    m_restoreTimer = new QTimer(this);
-    m_restoreTimer->setSingleShot(true);
-    connect(m_restoreTimer, &QTimer::timeout, this, &CMainFrame::RestoreStep);
+    // The band layout of the previous run.
+    m_bandLayout.Restore();
+    m_restore = new CSessionRestore(*this);
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setObjectName(QStringLiteral("timer37018"));
     connect(m_refreshTimer, &QTimer::timeout, this,
@@ -143,7 +142,7 @@ bool CMainFrame::OnCreate()
     m_searchBars =
         new CSearchBars(*this, this, m_wndAddressBar, m_wndSearchWords, m_wndSearchSites);
     BindSearchCommands(*this, *m_searchBars);
-    // A.12: sites, then search words, then addresses.
+    // Sites, then search words, then addresses.
     m_searchBars->LoadSearchSites();
     m_searchBars->LoadSearchHistory();
     m_searchBars->LoadAddressHistory();
@@ -171,7 +170,7 @@ QToolBar* CMainFrame::AddBand(int bandId, const QString& text, const QString& na
     }
     ApplySkinTo(band);
     addToolBar(Qt::TopToolBarArea, band);
-    m_bandOrder.append(band);
+    m_bandLayout.Add(band);
     if (bandId != 0)
         m_bands.insert(bandId, band);
     return band;
@@ -666,7 +665,7 @@ void CMainFrame::ReloadTabColors()
 
 bool CMainFrame::IsRestoring() const
 {
-    return m_restoreTimer && m_restoreTimer->isActive();
+    return m_restore && m_restore->IsRunning();
 }
 
 void CMainFrame::OnOpenUrl(const QString& url)
@@ -720,7 +719,7 @@ void CMainFrame::FitAddressBand()
     const int others = band->sizeHint().width() - current;
     // The other bands of its row keep their own width.
     int taken = 0;
-    for (const QToolBar* other : std::as_const(m_bandOrder))
+    for (const QToolBar* other : m_bandLayout.Order())
         if (other != band && !other->isHidden() && other->y() == band->y())
             taken += other->sizeHint().width();
     m_wndAddressBar->setFixedWidth(std::max(kBoxMinWidth, width() - taken - others));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frame/CBandLayout.h"
 #include "frame/ClosedTabList.h"
 #include "frame/TabModel.h"
 #include "commands/CommandMap.h"
@@ -17,6 +18,7 @@
 
 class CChildFrame;
 class CSearchBars;
+class CSessionRestore;
 class CTabBarCtrl;
 class CZelvoDoc;
 class CZelvoView;
@@ -104,18 +106,12 @@ public:
     // Called during the exit processing to save the histories.
     void SetSaveHistories(std::function<void()> save) { m_saveHistories = std::move(save); }
     // The top bands in their order, as State.ini [state] keeps them.
-    struct BandRecord {
-        int id = 0;
-        int cx = 0;
-        quint32 style = 0;
-    };
-    QList<BandRecord> BandLayout();
-    void SaveBandLayout();
-    void RestoreBandLayout();
+    CBandLayout& BandLayout() { return m_bandLayout; }
     // Repaints the tab bar in the colours of Color.ini.
     void ReloadTabColors();
     bool IsRestoring() const;
-    // Sets the captions of rule B from the tab at index.
+    // The captions for the tab at index becoming the active one: its title on
+    // the tab window, the title and " - Zelvo" on the main window.
     void UpdateCaption(int index, bool replaceQuestionMark = true);
 
     QToolBar* Band(int bandId) const { return m_bands.value(bandId); }
@@ -165,7 +161,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    BandRecord RecordOf(QToolBar* band, bool hidden) const;
     // The address box takes the width its row leaves (after each resize).
     void FitAddressBand();
     CommandSink Sink();
@@ -218,8 +213,6 @@ private:
     void OnClearClosedTabs();
     void OnSwapPages();
     void BindTabListCommands();
-    void OnRestore();
-    void RestoreStep();
     void OnTabMenu(const QPoint& globalPos);
     void OnTitleWatchTick();
     void OnConnect();
@@ -230,8 +223,7 @@ private:
     CommandMap m_commands;
     QMap<int, QToolBar*> m_bands;
     QToolBar* m_menuBand = nullptr;
-    // The top bands in the order they were last laid out.
-    QList<QToolBar*> m_bandOrder;
+    CBandLayout m_bandLayout{*this};
     QToolBar* m_searchToolbar = nullptr;
     QToolBar* m_connectToolbar = nullptr;
     QMap<int, QWidget*> m_statusPanes;
@@ -241,8 +233,8 @@ private:
     QPixmap m_skin;
     // Where the window tabs go when they are made: above the pages, or below.
     bool m_windowTabsOnTop = false;
-    QTimer* m_titleTimer = nullptr;   // 37014
-    QTimer* m_refreshTimer = nullptr; // 37018
+    QTimer* m_titleTimer = nullptr;   // the forbidden-title watch
+    QTimer* m_refreshTimer = nullptr; // the automatic refresh
     int m_autoRefresh = 0;
     QSystemTrayIcon* m_tray = nullptr;
     ViewSwitches m_switches;
@@ -250,11 +242,8 @@ private:
     QByteArray m_startupCommandLine;
     QString m_openUrl;
     QList<QPixmap> m_addressImages;
-    QTimer* m_restoreTimer = nullptr;
+    CSessionRestore* m_restore = nullptr;
     CSearchBars* m_searchBars = nullptr;
     // The tab the restore loads into when no new tab opens.
-    QPointer<CChildFrame> m_restoreTab;
-    int m_restoreNext = 0;
-    int m_restoreCount = 0;
     std::function<void()> m_saveHistories;
 };

@@ -4,6 +4,7 @@
 #include "chrome/BuiltinImages.h"
 #include "chrome/ToolbarImages.h"
 #include "frame/CChildFrame.h"
+#include "frame/CSessionRestore.h"
 #include "frame/CTabBarCtrl.h"
 #include "ini/DeleteTabListIni.h"
 #include "ini/TablistIni.h"
@@ -149,5 +150,5 @@ void CMainFrame::BindTabListCommands()
     bind(CommandId::ClearLastClosedTab, [this] { OnForgetClosedTab(); });
     bind(CommandId::ClearClosedTabHistory, [this] { OnClearClosedTabs(); });
     bind(CommandId::SwapPages, [this] { OnSwapPages(); });
-    bind(CommandId::RestoreLastSession, [this] { OnRestore(); });
+    bind(CommandId::RestoreLastSession, [this] { m_restore->Start(); });
 }
