@@ -1,19 +1,16 @@
 #include "view/CHtmlView.h"
 
 #include "core/ProgramDir.h"
+#include "view/CPagePrinter.h"
 #include "view/EnginePage.h"
 #include "view/EngineProfile.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPointer>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -34,16 +31,6 @@ const QString kPageShownText = QStringLiteral("ページが表示されました
 constexpr std::array<qreal, HtmlView::kZoomLevels> kZoomFactors = {0.7, 0.85, 1.0, 1.2, 1.5};
 
 std::function<int(QDialog&)> g_dialogResponder;
-
-// One printer for all views, as the page setup is one for the program. It is
-// never deleted: the engine paints on it from a thread of its own, which may
-// outlive the view that printed.
-QPrinter& SharedPrinter()
-{
-    static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
-    return *printer;
-}
-bool g_printerBusy = false;
 
 int Answer(QDialog& dialog)
 {
@@ -167,14 +154,14 @@ CHtmlView::CHtmlView(QWidget* parent) : QWidget(parent), m_webView(new QWebEngin
     // profile; the owner's answers to the ambient questions follow in Create.
     m_page = new EnginePage(EngineProfile::Instance(), *this);
     m_webView->setPage(m_page);
+    m_printer = new CPagePrinter(*m_webView, [this](QDialog& dialog) { return RunDialog(dialog); });
     ConnectPage();
 }
 
 CHtmlView::~CHtmlView()
 {
     DisconnectPage();
-    if (m_printJob == PrintJob::Printer)
-        g_printerBusy = false;
+    delete m_printer;
     // The engine view must go before the page it shows.
     delete m_webView;
     delete m_page;
@@ -233,12 +220,6 @@ void CHtmlView::ConnectPage()
     });
     for (const auto action : {QWebEnginePage::Back, QWebEnginePage::Forward})
         connect(m_page->action(action), &QAction::changed, this, &CHtmlView::UpdateCommandStates);
-    connect(m_webView, &QWebEngineView::printFinished, this, [this] {
-        m_printJob = PrintJob::None;
-        g_printerBusy = false;
-    });
-    connect(m_page, &QWebEnginePage::pdfPrintingFinished, this,
-            [this] { m_printJob = PrintJob::None; });
 }
 
 void CHtmlView::DisconnectPage()
@@ -654,7 +635,7 @@ bool CHtmlView::ExecWB(int cmd, int opt, const QVariant& in, QVariant* out)
     case OLECMDID_PRINT:
         return Print(opt, in);
     case OLECMDID_PRINTPREVIEW:
-        return PrintPreview();
+        return m_printer->Preview();
     case OLECMDID_PAGESETUP:
         return PageSetup();
     case OLECMDID_PROPERTIES:
@@ -723,43 +704,8 @@ bool CHtmlView::SaveAs(int opt, const QVariant& in)
 
 bool CHtmlView::Print(int opt, const QVariant& in)
 {
-    if (m_printJob != PrintJob::None)
-        return false;
-    const QString file = in.toString();
-    if (opt == OLECMDEXECOPT_DONTPROMPTUSER && !file.isEmpty()) {
-        m_printJob = PrintJob::File;
-        m_page->printToPdf(file, SharedPrinter().pageLayout());
-        return true;
-    }
-    if (g_printerBusy)
-        return false;
-    if (opt != OLECMDEXECOPT_DONTPROMPTUSER) {
-        QPrintDialog dialog(&SharedPrinter(), this);
-        if (RunDialog(dialog) != QDialog::Accepted)
-            return false;
-    }
-    m_printJob = PrintJob::Printer;
-    g_printerBusy = true;
-    m_webView->print(&SharedPrinter());
-    return true;
-}
-
-bool CHtmlView::PrintPreview()
-{
-    if (m_printJob != PrintJob::None || g_printerBusy)
-        return false;
-    QPrintPreviewDialog preview(&SharedPrinter(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-        // The preview wants its pages drawn before this returns.
-        QEventLoop loop;
-        connect(m_webView, &QWebEngineView::printFinished, &loop, &QEventLoop::quit);
-        m_printJob = PrintJob::Printer;
-        g_printerBusy = true;
-        m_webView->print(printer);
-        loop.exec();
-    });
-    RunDialog(preview);
-    return true;
+    const bool quiet = opt == OLECMDEXECOPT_DONTPROMPTUSER;
+    return m_printer->Print(!quiet, quiet ? in.toString() : QString());
 }
 
 bool CHtmlView::PageSetup()
@@ -769,17 +715,14 @@ bool CHtmlView::PageSetup()
 
 bool CHtmlView::PrintSetup(QWidget* parent)
 {
-    if (g_printerBusy)
-        return false;
-    QPageSetupDialog dialog(&SharedPrinter(), parent);
     if (auto* view = qobject_cast<CHtmlView*>(parent))
-        return view->RunDialog(dialog) == QDialog::Accepted;
-    return Answer(dialog) == QDialog::Accepted;
+        return CPagePrinter::Setup(parent, [view](QDialog& d) { return view->RunDialog(d); });
+    return CPagePrinter::Setup(parent, Answer);
 }
 
 const QPrinter& CHtmlView::Printer()
 {
-    return SharedPrinter();
+    return CPagePrinter::Printer();
 }
 
 bool CHtmlView::ShowProperties()

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class CPagePrinter;
 class EnginePage;
 class QDialog;
 class QPrinter;
@@ -238,7 +239,6 @@ private:
     bool ExecZoom(const QVariant& in, QVariant* out);
     bool SaveAs(int opt, const QVariant& in);
     bool Print(int opt, const QVariant& in);
-    bool PrintPreview();
     bool PageSetup();
     bool ShowProperties();
 
@@ -252,7 +252,7 @@ private:
     QUrl m_typedTarget;
     QString m_typedText;
     bool m_created = false;
-    enum class PrintJob { None, File, Printer } m_printJob = PrintJob::None;
+    CPagePrinter* m_printer = nullptr;
 
     bool m_busy = false;
     // Between the engine's own report of a load's start and its end.
