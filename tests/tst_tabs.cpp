@@ -61,6 +61,7 @@ private slots:
     void nextAndPreviousWrap();
     void busyTabShowsBlanks();
     void questionMarkTitleShowsAboutBlank();
+    void popupBecomesTab_data();
     void popupBecomesTab();
     void handOverOpensTab_data();
     void handOverOpensTab();
@@ -351,16 +352,50 @@ void TestTabs::questionMarkTitleShowsAboutBlank()
     QCOMPARE(frame->windowTitle(), QStringLiteral("about:blank - Zelvo"));
 }
 
+void TestTabs::popupBecomesTab_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    // Address and name of the new tab's page; a path is one of the server's.
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("name");
+    // A print window: the opener writes into the new window's first, empty
+    // document, which has no address of its own. The text holds characters
+    // the Japanese code page lacks; the black box shows that the tab painted it.
+    const QByteArray written = "<title>印刷 ü 😀 汉字</title><p>印刷 ü 😀 汉字</p>"
+                               "<div style=width:300px;height:300px;background:black></div>";
+    const QByteArray write = "w.document.write('" + written + "');w.document.close();";
+    QTest::newRow("page") << QByteArray("window.open('/b');") << "/b" << "Page B";
+    QTest::newRow("empty, written") << "var w=window.open('');" + write << "" << "印刷 ü 😀 汉字";
+    QTest::newRow("about:blank, written")
+        << "var w=window.open('about:blank');" + write << "about:blank" << "印刷 ü 😀 汉字";
+    QTest::newRow("script address")
+        << "var w=window.open('');w.location='javascript:\"" + written + "\"';" << ""
+        << "印刷 ü 😀 汉字";
+}
+
 void TestTabs::popupBecomesTab()
 {
-    m_server->route("/opener", "text/html",
-                    Page("Opener", "<script>window.open('/b');</script>"));
+    QFETCH(QByteArray, script);
+    QFETCH(QString, address);
+    QFETCH(QString, name);
+    WritePrivateProfileStringA("Security", "url_sec", "0", SettingsPath("Security.ini"));
+    m_server->route("/opener", "text/html", Page("Opener", "<script>" + script + "</script>"));
     CMainFrame* frame = Open();
     WaitIdle();
     frame->TabView(0)->Navigate2(m_server->url("/opener").toString());
     QTRY_COMPARE(frame->TabCount(), 2);
-    WaitIdle();
-    QCOMPARE(frame->TabView(1)->GetLocationURL(), m_server->url("/b").toString());
+    CZelvoView* popup = frame->TabView(1);
+    QTRY_COMPARE(popup->GetLocationName(), name);
+    QCOMPARE(frame->FocusedTab(), 1);
+    const bool served = address.startsWith(QLatin1Char('/'));
+    QCOMPARE(popup->GetLocationURL(),
+             served ? m_server->url(address.toLatin1()).toString() : address);
+    if (!served) {
+        // The written page, painted in the tab the user sees.
+        QVERIFY(popup->isVisible());
+        QTRY_COMPARE(popup->GetWebView()->grab().toImage().pixelColor(100, 100),
+                     QColor(Qt::black));
+    }
     // The pop-up's page is the only one it loaded.
     QCOMPARE(m_server->requestCount("/home"), 1);
 }

@@ -18,6 +18,7 @@
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include <array>
@@ -503,7 +504,16 @@ QWebEnginePage* CHtmlView::PageCreateWindow()
     if (m_muted)
         return nullptr;
     CHtmlView* view = RequestNewView();
-    return view ? view->m_page : nullptr;
+    if (!view)
+        return nullptr;
+    // A window that a page opens gets no engine preferences until a
+    // navigation commits in it, and the engine brings the whole process down
+    // once it paints what the opener wrote into the window's first, empty
+    // document. A page that has made contents of its own hands its
+    // preferences on to the window it takes over, so it makes them now (any
+    // script does).
+    view->m_page->runJavaScript(QString(), QWebEngineScript::ApplicationWorld);
+    return view->m_page;
 }
 
 void CHtmlView::BeginMainFrameNavigation()
