@@ -1,3 +1,4 @@
 zelvo_add_test(tst_profilestore zelvo_core)
 zelvo_add_test(tst_cp932 zelvo_core)
 zelvo_add_test(tst_programdir zelvo_core zelvo_platform)
+zelvo_add_test(tst_loadsequence zelvo_core)

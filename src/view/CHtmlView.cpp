@@ -155,6 +155,8 @@ CHtmlView::CHtmlView(QWidget* parent) : QWidget(parent), m_webView(new QWebEngin
     // profile; the owner's answers to the ambient questions follow in Create.
     m_page = new EnginePage(EngineProfile::Instance(), *this);
     m_webView->setPage(m_page);
+    m_sequence.onBegin = [this] { OnDownloadBegin(); };
+    m_sequence.onCommit = [this](const QUrl& url) { RaiseNavigateComplete(url); };
     m_printer = new CPagePrinter(*m_webView, [this](QDialog& dialog) { return RunDialog(dialog); });
     ConnectPage();
 }
@@ -212,11 +214,11 @@ void CHtmlView::ConnectPage()
     connect(m_page, &QWebEnginePage::urlChanged, this, &CHtmlView::PageUrlChanged);
     connect(m_page, &QWebEnginePage::loadProgress, this, &CHtmlView::PageLoadProgress);
     connect(m_page, &QWebEnginePage::titleChanged, this, [this](const QString& title) {
-        if (!m_muted)
+        if (!m_sequence.IsMuted())
             OnTitleChange(HtmlView::LocationName(title, m_page->url()));
     });
     connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString& url) {
-        if (!m_muted)
+        if (!m_sequence.IsMuted())
             OnStatusTextChange(url);
     });
     for (const auto action : {QWebEnginePage::Back, QWebEnginePage::Forward})
@@ -278,7 +280,7 @@ void CHtmlView::Navigate2(const QString& url, int flags)
     const QUrl target = HtmlView::UrlFromText(url);
     if (target.isEmpty())
         return;
-    m_muted = false;
+    m_sequence.Unmute();
     // The engine does not ask before these two kinds, but the owner must be
     // asked all the same.
     const QString scheme = target.scheme();
@@ -299,7 +301,7 @@ void CHtmlView::Navigate2(const QString& url, int flags)
 void CHtmlView::GoBack()
 {
     EnsureCreated();
-    m_muted = false;
+    m_sequence.Unmute();
     // Not the Back action: the engine's own back skips pages that scripts
     // opened without a click, and the travel log never did.
     m_page->history()->back();
@@ -308,7 +310,7 @@ void CHtmlView::GoBack()
 void CHtmlView::GoForward()
 {
     EnsureCreated();
-    m_muted = false;
+    m_sequence.Unmute();
     m_page->history()->forward();
 }
 
@@ -325,7 +327,7 @@ void CHtmlView::Refresh()
 void CHtmlView::Refresh2(int level)
 {
     EnsureCreated();
-    m_muted = false;
+    m_sequence.Unmute();
     m_page->triggerAction(level == REFRESH_COMPLETELY ? QWebEnginePage::ReloadAndBypassCache
                                                       : QWebEnginePage::Reload);
 }
@@ -384,11 +386,7 @@ void CHtmlView::FindText(const QString& text, FindDirection direction,
 void CHtmlView::CloseDocument()
 {
     EnsureCreated();
-    m_muted = true;
-    m_busy = false;
-    m_awaitingStart = false;
-    m_deferredCommit.clear();
-    m_refused.clear();
+    m_sequence.Mute();
     m_page->triggerAction(QWebEnginePage::Stop);
     m_page->setUrl(QUrl(QStringLiteral("about:blank")));
 }
@@ -407,7 +405,7 @@ CHtmlView* CHtmlView::RequestNewView()
     if (cancel || !view || view == this)
         return nullptr;
     view->EnsureCreated();
-    view->m_muted = false;
+    view->m_sequence.Unmute();
     return view;
 }
 
@@ -416,7 +414,7 @@ CHtmlView* CHtmlView::RequestNewView()
 bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationType type,
                                    bool isMainFrame)
 {
-    if (m_muted)
+    if (m_sequence.IsMuted())
         return false;
     EnsureCreated();
     bool cancel = false;
@@ -424,15 +422,13 @@ bool CHtmlView::PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationTy
     if (!isMainFrame)
         return !cancel;
     if (cancel) {
-        // The engine still reports the refused load as started and stopped.
-        m_refused.insert(url);
+        m_sequence.Refused(url);
         return false;
     }
-    m_refused.remove(url);
     // A redirect after the page was shown comes from the page, and brings a
     // new page; one before it is the server's and belongs to this load.
-    if (type != QWebEnginePage::NavigationTypeRedirect || m_committed)
-        BeginMainFrameNavigation();
+    if (m_sequence.Accepted(url, type == QWebEnginePage::NavigationTypeRedirect))
+        ApplyDownloadControl();
     return true;
 }
 
@@ -464,7 +460,7 @@ void CHtmlView::AskAboutScript(const QString& href, bool isMainFrame, std::funct
 {
     // Asked from the event loop, not from inside the engine's report, and one
     // at a time: a page reaching for script addresses gets no pile of boxes.
-    if (m_muted || m_scriptLinkPending)
+    if (m_sequence.IsMuted() || m_scriptLinkPending)
         return;
     m_scriptLinkPending = true;
     QMetaObject::invokeMethod(
@@ -478,7 +474,7 @@ void CHtmlView::AskAboutScript(const QString& href, bool isMainFrame, std::funct
             if (!alive)
                 return;
             m_scriptLinkPending = false;
-            if (!cancel && !m_muted)
+            if (!cancel && !m_sequence.IsMuted())
                 run();
         },
         Qt::QueuedConnection);
@@ -501,7 +497,7 @@ void CHtmlView::PageScriptWindow(const QString& href)
 
 QWebEnginePage* CHtmlView::PageCreateWindow()
 {
-    if (m_muted)
+    if (m_sequence.IsMuted())
         return nullptr;
     CHtmlView* view = RequestNewView();
     if (!view)
@@ -518,15 +514,7 @@ QWebEnginePage* CHtmlView::PageCreateWindow()
 
 void CHtmlView::BeginMainFrameNavigation()
 {
-    m_committed = false;
-    m_deferredCommit.clear();
-    // The engine reports one start and one end per load, and counts a
-    // navigation made while it loads into that load: one that joins a load
-    // begun by a refused navigation gets no start of its own.
-    if (!m_busy && m_engineLoading)
-        StartBusy();
-    else if (!m_busy)
-        m_awaitingStart = true;
+    m_sequence.BeginPage();
     // Every new page asks for the word again, so a change reaches all views
     // with their next page at the latest.
     ApplyDownloadControl();
@@ -536,57 +524,38 @@ void CHtmlView::BeginMainFrameNavigation()
 
 void CHtmlView::PageLoadingChanged(const QWebEngineLoadingInfo& info)
 {
-    const bool started = info.status() == QWebEngineLoadingInfo::LoadStartedStatus;
-    m_engineLoading = started;
-    if (m_muted)
-        return;
-    if (!started)
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus)
+        m_sequence.Started(info.url());
+    else
         FinishLoad(info);
-    else if (!m_refused.contains(info.url()))
-        StartBusy();
-}
-
-void CHtmlView::StartBusy()
-{
-    m_awaitingStart = false;
-    if (!m_busy) {
-        m_busy = true;
-        OnDownloadBegin();
-    }
-    if (!m_deferredCommit.isEmpty())
-        RaiseNavigateComplete(std::exchange(m_deferredCommit, QUrl()));
 }
 
 void CHtmlView::FinishLoad(const QWebEngineLoadingInfo& info)
 {
-    auto status = info.status();
-    // A load that ends under a refused address ended with the refusal: a
-    // page already shown is complete, one not yet shown was dropped.
-    if (m_refused.remove(info.url()))
-        status = m_committed ? QWebEngineLoadingInfo::LoadSucceededStatus
-                             : QWebEngineLoadingInfo::LoadStoppedStatus;
-    if (!m_busy)
+    const auto reported = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus
+                              ? LoadSequence::Status::Succeeded
+                          : info.status() == QWebEngineLoadingInfo::LoadFailedStatus
+                              ? LoadSequence::Status::Failed
+                              : LoadSequence::Status::Stopped;
+    const std::optional<LoadSequence::Status> status = m_sequence.Finished(info.url(), reported);
+    if (!status)
         return;
-    m_busy = false;
-    m_awaitingStart = false;
-    m_deferredCommit.clear();
-
-    const bool failed = status == QWebEngineLoadingInfo::LoadFailedStatus;
+    const bool failed = *status == LoadSequence::Status::Failed;
     // A failed load may still show a page: the engine's error page or the
     // server's own answer to an HTTP error.
     const bool hasDocument =
-        status == QWebEngineLoadingInfo::LoadSucceededStatus ||
+        *status == LoadSequence::Status::Succeeded ||
         (failed && (info.isErrorPage() ||
                     info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain));
     if (failed)
         OnNavigateError(info.url().toString(), info.errorCode());
     if (hasDocument) {
         const QUrl shown = m_page->url();
-        if (!m_committed)
-            RaiseNavigateComplete(shown);
+        if (!m_sequence.IsCommitted())
+            m_sequence.Commit(shown);
         OnDocumentComplete(shown.toString());
     }
-    if (status == QWebEngineLoadingInfo::LoadSucceededStatus)
+    if (*status == LoadSequence::Status::Succeeded)
         OnStatusTextChange(kPageShownText);
     UpdateCommandStates();
     OnDownloadComplete();
@@ -594,31 +563,24 @@ void CHtmlView::FinishLoad(const QWebEngineLoadingInfo& info)
 
 void CHtmlView::PageUrlChanged(const QUrl& url)
 {
-    if (m_muted || url.isEmpty())
-        return;
-    if (m_awaitingStart) {
-        m_deferredCommit = url;
-        return;
-    }
-    RaiseNavigateComplete(url);
+    m_sequence.UrlChanged(url);
 }
 
 void CHtmlView::PageLoadProgress(int progress)
 {
-    if (!m_muted && m_busy)
+    if (!m_sequence.IsMuted() && m_sequence.IsBusy())
         OnProgressChange(progress, 100);
 }
 
 void CHtmlView::RaiseNavigateComplete(const QUrl& url)
 {
-    m_committed = true;
     OnNavigateComplete2(url.toString());
     UpdateCommandStates();
 }
 
 void CHtmlView::UpdateCommandStates()
 {
-    if (m_muted)
+    if (m_sequence.IsMuted())
         return;
     const bool forward = m_page->history()->canGoForward();
     const bool back = m_page->history()->canGoBack();

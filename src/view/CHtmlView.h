@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LoadSequence.h"
+
 #include <QPointer>
 #include <QSet>
 #include <QUrl>
@@ -109,7 +111,7 @@ public:
 
     QString GetLocationURL() const;
     QString GetLocationName() const;
-    bool GetBusy() const { return m_busy; }
+    bool GetBusy() const { return m_sequence.IsBusy(); }
     // As last reported through OnCommandStateChange.
     bool CanGoBack() const { return m_canGoBack; }
     bool CanGoForward() const { return m_canGoForward; }
@@ -231,7 +233,6 @@ private:
     void PageLoadingChanged(const QWebEngineLoadingInfo& info);
     void PageUrlChanged(const QUrl& url);
     void PageLoadProgress(int progress);
-    void StartBusy();
     void FinishLoad(const QWebEngineLoadingInfo& info);
     void RaiseNavigateComplete(const QUrl& url);
     void UpdateCommandStates();
@@ -254,16 +255,7 @@ private:
     bool m_created = false;
     CPagePrinter* m_printer = nullptr;
 
-    bool m_busy = false;
-    // Between the engine's own report of a load's start and its end.
-    bool m_engineLoading = false;
-    // An accepted top-level navigation whose load has not started yet; a URL
-    // change seen meanwhile is reported once the load has begun.
-    bool m_awaitingStart = false;
-    QUrl m_deferredCommit;
-    bool m_committed = false;
-    QSet<QUrl> m_refused;
-    bool m_muted = false;
+    LoadSequence m_sequence;
     bool m_canGoBack = false;
     bool m_canGoForward = false;
     bool m_registerAsBrowser = false;

@@ -328,7 +328,7 @@ QWebEnginePage* EnginePage::createWindow(WebWindowType)
 void EnginePage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg)
 {
     // A closed tab's page asks nothing more.
-    if (m_silent || m_view.m_muted)
+    if (m_silent || m_view.m_sequence.IsMuted())
         return;
     CHtmlView::DialogHold hold(m_view);
     ShowMessageBox(&m_view, msg, DialogCaption(securityOrigin), MbIcon::Exclamation);
@@ -336,7 +336,7 @@ void EnginePage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg)
 
 bool EnginePage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg)
 {
-    if (m_silent || m_view.m_muted)
+    if (m_silent || m_view.m_sequence.IsMuted())
         return false;
     CHtmlView::DialogHold hold(m_view);
     return ShowMessageBox(&m_view, msg, DialogCaption(securityOrigin), MbIcon::Question,
@@ -346,7 +346,7 @@ bool EnginePage::javaScriptConfirm(const QUrl& securityOrigin, const QString& ms
 bool EnginePage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
                                   const QString& defaultValue, QString* result)
 {
-    if (m_silent || m_view.m_muted)
+    if (m_silent || m_view.m_sequence.IsMuted())
         return false;
     CHtmlView::DialogHold hold(m_view);
     return QWebEnginePage::javaScriptPrompt(securityOrigin, msg, defaultValue, result);
@@ -355,7 +355,7 @@ bool EnginePage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg
 QStringList EnginePage::chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
                                     const QStringList& acceptedMimeTypes)
 {
-    if (m_view.m_muted)
+    if (m_view.m_sequence.IsMuted())
         return {};
     CHtmlView::DialogHold hold(m_view);
     return QWebEnginePage::chooseFiles(mode, oldFiles, acceptedMimeTypes);
