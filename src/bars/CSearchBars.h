@@ -36,21 +36,22 @@ public:
     void SaveAddressHistory() const;
     void LoadSearchHistory();
     void SaveSearchHistory() const;
-    // Command 37006, and once at frame creation.
+    // On ReloadSearchSites, and once at frame creation.
     void LoadSearchSites();
 
-    void OnWebSearch();     // 32853
-    void OnAddSearchSite(); // 32852
-    // 32844, 32845, 33066: the words go to the history and on to the page search.
+    void OnWebSearch();
+    void OnAddSearchSite();
+    // Find, highlight, highlight in every tab: the words go to the history and on to
+    // the page search.
     void OnPageSearch(int id);
     // Until the views can search, the page searches stay disabled.
     void SetPageSearch(PageSearch search) { m_pageSearch = std::move(search); }
     bool CanPageSearch() const;
-    void OnDeleteAddressHistory(); // 32865
-    void OnDeleteSearchHistory();  // 32866
-    // 32905, 32906, 32907: ending ".com", ".co.jp" or ".ne.jp".
+    void OnDeleteAddressHistory();
+    void OnDeleteSearchHistory();
+    // Completes the address bar's word with ending ".com", ".co.jp" or ".ne.jp".
     void OnCompleteAddress(const QString& ending);
-    // 32863, 32978, 33023: the active tab's page through the section's service.
+    // The active tab's page through the section's translation service.
     void OnTranslate(const QByteArray& section);
     // Opens url through the translation service of section ("Trancelate",
     // "Trancelate2" or "Trancelate3") in a new tab.

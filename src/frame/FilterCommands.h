@@ -2,7 +2,6 @@
 
 class CMainFrame;
 
-// The navigation filter's switches, list commands and list dialogs (32857,
-// 32888, 32867, 32899, 32967, 32895, 32942, 32894, 32941) and the per-view
-// dialog suppression (32887).
+// The navigation filter's switches, list commands and list dialogs, and the
+// per-view dialog suppression.
 void BindFilterCommands(CMainFrame& frame);
