@@ -387,7 +387,7 @@ void TestFilterView::tabClosedWhileBoxIsOpen()
     SetMessageBoxResponder([this](const MessageBoxCall& call) {
         m_boxes.append(call);
         QEventLoop box;
-        QTimer::singleShot(0, m_frame.get(), [this] { m_frame->SendCommand(32814); });
+        QTimer::singleShot(0, m_frame.get(), [this] { m_frame->SendCommand(CommandId::TabClose); });
         QTimer::singleShot(200, &box, &QEventLoop::quit);
         box.exec();
         return MbAnswer::Yes;
