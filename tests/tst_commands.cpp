@@ -1,7 +1,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/CTabBarCtrl.h"
 #include "core/RecentFiles.h"
-#include "commands/MenuResources.h"
+#include "commands/MenuFactory.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
@@ -20,8 +20,8 @@
 
 #include <memory>
 
-// The command table as the frame uses it: handlers, disabled placeholders,
-// routing to the active view and the accelerators.
+// The command registry as the frame uses it: handlers, disabled placeholders,
+// routing to the active view, the items of every menu and the accelerators.
 class TestCommands : public QObject {
     Q_OBJECT
 
@@ -31,12 +31,13 @@ private slots:
     void cleanupTestCase();
     void builtCommandsAreHandled_data();
     void builtCommandsAreHandled();
-    void unhandledItemsAreDisabledInMenus();
+    void everyItemRunsOrIsDisabled();
     void noViewNoAction();
-    void viewOwnRangeReachesView();
+    void unbuiltCommandsAreDisabled();
     void printSetupHoldsForLaterPrints();
     void acceleratorTable_data();
     void acceleratorTable();
+    void keysShownAreTheKeys();
     void acceleratorsWorkFromThePage();
     void recentFilesInFileMenu();
 
@@ -66,77 +67,101 @@ void TestCommands::cleanupTestCase()
 
 void TestCommands::builtCommandsAreHandled_data()
 {
-    QTest::addColumn<int>("id");
+    QTest::addColumn<CommandId>("id");
     // Frame, tab and page commands that exist now; a lost binding shows up here.
-    for (int id : {57600, 57601, 57606, 57664, 57665, 33057, 59392, 32811, 32812, 32813, 32815,
-                   32896, 32936, 33000, 33001, 33002, 33042, 33043, 33044, 33045, 33046, 32868,
-                   33049, 57670, 32808, 1, 32814, 32835, 32862, 32819, 32820, 32847, 32864, 37000,
-                   37001, 37003, 32779, 32774, 32776, 32777, 32943, 32775, 32793, 32794, 32795,
-                   32778, 57643, 57644, 57635, 57634, 57637, 32834, 32769, 32770, 32771, 32772,
-                   32773, 32925, 32963, 32980, 32997, 33039, 57604, 57607, 32956, 32801, 32810})
-        QTest::newRow(QByteArray::number(id).constData()) << id;
+    using C = CommandId;
+    for (C id : {C::FileNewUnlimited, C::FileOpenStandard, C::FilePrintSetup, C::AppAbout,
+                 C::AppExit, C::OpenUrl, C::ViewToolbar, C::ViewStatusBar, C::ViewAddressBar,
+                 C::ViewSearchBar, C::ViewTabBar, C::ToggleAllBars, C::MaximizeView,
+                 C::FocusAddressBar, C::FocusSearchWords, C::FocusSearchSites, C::AutoRefresh1m,
+                 C::AutoRefresh5m, C::AutoRefresh10m, C::AutoRefresh30s, C::AutoRefreshOff,
+                 C::HideToTray, C::AuthorHomePage, C::HelpIndex, C::Connect, C::Ok, C::TabClose,
+                 C::FileClose, C::FileNew, C::TabMoveRight, C::TabMoveLeft, C::TabLock,
+                 C::HideChildTabs, C::NextTab, C::PreviousTab, C::RefreshTabLabels, C::GoForward,
+                 C::GoBack, C::GoHome, C::Refresh, C::RefreshCompletely, C::Stop, C::PrintPreview,
+                 C::PageSetup, C::PageProperties, C::SelectAll, C::EditUndo, C::EditRedo,
+                 C::EditCut, C::EditCopy, C::EditPaste, C::RefreshAll, C::TextSizeSmallest,
+                 C::TextSizeSmaller, C::TextSizeMedium, C::TextSizeLarger, C::TextSizeLargest,
+                 C::StatusUrlOnly, C::NavigateLock, C::AlwaysMosaicFilter, C::FavoritesHtmlAtStart,
+                 C::FileOpen, C::FileSaveAs, C::FilePrint, C::PrintPage, C::ViewSource, C::Search})
+        QTest::newRow(QByteArray::number(ToInt(id)).constData()) << id;
 }
 
 void TestCommands::builtCommandsAreHandled()
 {
-    QFETCH(int, id);
-    QVERIFY(m_frame->IsCommandHandled(id));
+    QFETCH(CommandId, id);
+    QVERIFY(m_frame->IsCommandHandled(ToInt(id)));
 }
 
-void TestCommands::unhandledItemsAreDisabledInMenus()
+void TestCommands::everyItemRunsOrIsDisabled()
 {
-    auto* bar = m_frame->MenuBand()->findChild<QMenuBar*>();
-    QVERIFY(bar);
+    // With a page open, so that the page's own commands count as built.
+    QVERIFY(m_frame->OnFileNew());
+    const CZelvoView* view = m_frame->ActiveZelvoView();
     int checked = 0;
-    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
-        emit menu->aboutToShow();
-        for (QAction* action : menu->actions()) {
-            if (action->menu()) {
-                walk(action->menu());
-                continue;
-            }
-            const int id = action->data().toInt();
-            if (id == 0)
-                continue;
-            ++checked;
-            if (!m_frame->IsCommandHandled(id))
-                QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
-        }
+    auto check = [&](QAction* action, const QString& where) {
+        const int id = MenuFactory::CommandOf(action);
+        if (id == 0 || !action->isVisible())
+            return;
+        ++checked;
+        const QString what = where + ": " + action->text();
+        // Whatever menu shows the command, its item shows the command's own state.
+        QVERIFY2(action->isEnabled() == m_frame->CommandState(id).enabled, qPrintable(what));
+        if (!m_frame->IsCommandHandled(id) && !view->HandlesCommand(id))
+            QVERIFY2(!action->isEnabled(), qPrintable(what));
     };
-    for (QAction* top : bar->actions())
-        walk(top->menu());
+    std::function<void(QMenu*, const QString&)> walk = [&](QMenu* menu, const QString& where) {
+        emit menu->aboutToShow();
+        for (QAction* action : menu->actions())
+            action->menu() ? walk(action->menu(), where) : check(action, where);
+    };
+    for (QAction* top : m_frame->MenuBand()->findChild<QMenuBar*>()->actions())
+        walk(top->menu(), top->text());
     QVERIFY2(checked > 200, qPrintable(QString::number(checked)));
+    for (MenuId id : PopupMenuIds()) {
+        std::unique_ptr<QMenu> menu(m_frame->BuildPopupMenu(id));
+        walk(menu.get(), QString::number(int(id)));
+    }
+    // Buttons and keys show and act without a menu: they follow every command.
+    m_frame->SendCommand(CommandId::TabCloseAll);
+    for (QAction* action : m_frame->actions())
+        if (!action->shortcuts().isEmpty())
+            check(action, action->shortcut().toString());
+    for (QToolBar* bar : m_frame->findChildren<QToolBar*>())
+        for (QAction* action : bar->actions())
+            check(action, bar->windowTitle());
     // The docking bar and the window tabs are not here yet: visibly disabled.
-    for (int id : {33003, 32931, 32933, 32934})
-        QVERIFY(!m_frame->CommandState(id).enabled);
+    for (CommandId id : {CommandId::ViewDockingBar, CommandId::WindowTabsTopBottom,
+                         CommandId::WindowTabsShow, CommandId::WindowTabsHide})
+        QVERIFY(!m_frame->Registry().Action(id)->isEnabled());
 }
 
 void TestCommands::noViewNoAction()
 {
     // No tab at all: page commands are disabled and do nothing when sent.
-    for (int id : {32777, 32774, 32801, 32769, 32814}) {
+    for (CommandId id : {CommandId::Refresh, CommandId::GoBack, CommandId::ViewSource,
+                         CommandId::TextSizeSmallest, CommandId::TabClose}) {
         QVERIFY(!m_frame->CommandState(id).enabled);
         m_frame->SendCommand(id);
     }
     QCOMPARE(m_frame->TabCount(), 0);
 }
 
-void TestCommands::viewOwnRangeReachesView()
+void TestCommands::unbuiltCommandsAreDisabled()
 {
-    // The encoding items belong to the view: enabled only while it is there.
-    QVERIFY(!m_frame->CommandState(37201).enabled);
+    // The encoding items come with the engine's encoding list: until then they are
+    // disabled, and sent anyway they run nothing, not even a state update.
     QVERIFY(m_frame->OnFileNew());
     QSignalSpy ran(m_frame.get(), &CMainFrame::commandRan);
-    for (int id : {37201, 37230, 37261}) {
-        QVERIFY(m_frame->CommandState(id).enabled);
+    const int first = ToInt(CommandId::EncodingFirst), last = ToInt(CommandId::EncodingLast);
+    for (int id : {first, (first + last) / 2, last, last + 1}) {
+        QVERIFY(!m_frame->CommandState(id).enabled);
         m_frame->SendCommand(id);
-        QCOMPARE(ran.takeFirst().at(0).toInt(), id);
     }
-    QVERIFY(!m_frame->CommandState(37262).enabled);
-    // "Always" can only be switched on where the filter itself can run.
-    QCOMPARE(m_frame->CommandState(32980).enabled, m_frame->CommandState(32975).enabled);
-    m_frame->SendCommand(37262);
     QVERIFY(ran.isEmpty());
+    // "Always" can only be switched on where the filter itself can run.
+    QCOMPARE(m_frame->CommandState(CommandId::AlwaysMosaicFilter).enabled,
+             m_frame->CommandState(CommandId::MosaicFilter).enabled);
 }
 
 void TestCommands::printSetupHoldsForLaterPrints()
@@ -151,7 +176,7 @@ void TestCommands::printSetupHoldsForLaterPrints()
             setup->printer()->setPageOrientation(chosen);
         return int(QDialog::Accepted);
     });
-    m_frame->SendCommand(57606);
+    m_frame->SendCommand(CommandId::FilePrintSetup);
     CHtmlView::SetDialogResponder({});
     QCOMPARE(shown, 1);
     QCOMPARE(CHtmlView::Printer().pageLayout().orientation(), chosen);
@@ -159,33 +184,67 @@ void TestCommands::printSetupHoldsForLaterPrints()
 
 void TestCommands::acceleratorTable_data()
 {
-    QTest::addColumn<int>("id");
+    QTest::addColumn<CommandId>("id");
     QTest::addColumn<QString>("keys");
-    QTest::newRow("mosaic takes Ctrl+Z") << 32975 << "Ctrl+Z";
-    QTest::newRow("undo by Alt+Backspace") << 57643 << "Alt+Backspace";
-    QTest::newRow("cut") << 57635 << "Ctrl+X, Shift+Del";
-    QTest::newRow("copy") << 57634 << "Ctrl+C, Ctrl+Ins";
-    QTest::newRow("paste") << 57637 << "Ctrl+V, Shift+Ins";
-    QTest::newRow("close tab") << 32814 << "Ctrl+Del";
-    QTest::newRow("full screen") << 32936 << "F1";
-    QTest::newRow("exit") << 57665 << "Alt+F4";
+    QTest::newRow("mosaic takes Ctrl+Z") << CommandId::MosaicFilter << "Ctrl+Z";
+    QTest::newRow("undo by Alt+Backspace") << CommandId::EditUndo << "Alt+Backspace";
+    QTest::newRow("cut") << CommandId::EditCut << "Ctrl+X, Shift+Del";
+    QTest::newRow("copy") << CommandId::EditCopy << "Ctrl+C, Ctrl+Ins";
+    QTest::newRow("paste") << CommandId::EditPaste << "Ctrl+V, Shift+Ins";
+    QTest::newRow("close tab") << CommandId::TabClose << "Ctrl+Del";
+    QTest::newRow("full screen") << CommandId::MaximizeView << "F1";
+    QTest::newRow("exit") << CommandId::AppExit << "Alt+F4";
 }
 
 void TestCommands::acceleratorTable()
 {
-    QFETCH(int, id);
+    QFETCH(CommandId, id);
     QFETCH(QString, keys);
-    auto* action = m_frame->findChild<QAction*>(QStringLiteral("accel%1").arg(id));
-    QVERIFY(action);
+    QAction* action = m_frame->Registry().Action(id);
+    QVERIFY(m_frame->actions().contains(action));
     QStringList actual;
     for (const QKeySequence& key : action->shortcuts())
         actual.append(key.toString());
     QCOMPARE(actual.join(", "), keys);
-    int total = 0;
+    // One key, one command: a key bound twice would do nothing at all.
+    QSet<QKeySequence> all;
     for (QAction* a : m_frame->actions())
-        if (a->objectName().startsWith("accel"))
-            total += a->shortcuts().size();
-    QCOMPARE(total, 108); // the table's 107 and the system close
+        for (const QKeySequence& key : a->shortcuts()) {
+            QVERIFY2(!all.contains(key), qPrintable(key.toString()));
+            all.insert(key);
+        }
+    QCOMPARE(all.size(), 108); // the menus' keys, the classic edit keys and the system close
+}
+
+void TestCommands::keysShownAreTheKeys()
+{
+    // The key after the tab of a menu text is the key that runs the item, read
+    // as the menus write it ("Ctrl+VK_DELETE").
+    QAction* mosaic = m_frame->Registry().Action(CommandId::MosaicFilter);
+    int shown = 0;
+    std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+        for (QAction* action : menu->actions()) {
+            if (action->menu()) {
+                walk(action->menu());
+                continue;
+            }
+            const int tab = action->text().indexOf('\t');
+            if (tab < 0)
+                continue;
+            ++shown;
+            const QKeySequence key =
+                QKeySequence::fromString(action->text().mid(tab + 1).remove("VK_"));
+            QVERIFY2(!key.isEmpty(), qPrintable(action->text()));
+            // Undo keeps its text, but Ctrl+Z is the mosaic filter's.
+            QAction* owner = MenuFactory::CommandOf(action) == ToInt(CommandId::EditUndo)
+                                 ? mosaic
+                                 : action;
+            QVERIFY2(owner->shortcut() == key, qPrintable(action->text()));
+        }
+    };
+    for (QAction* top : m_frame->MenuBand()->findChild<QMenuBar*>()->actions())
+        walk(top->menu());
+    QCOMPARE(shown, 105);
 }
 
 void TestCommands::acceleratorsWorkFromThePage()
@@ -219,8 +278,7 @@ void TestCommands::recentFilesInFileMenu()
     auto recent = [file] {
         QStringList texts;
         for (QAction* action : file->actions())
-            if (action->isVisible() && action->data().toInt() >= 57616 &&
-                action->data().toInt() <= 57619)
+            if (action->isVisible() && IsRecentFileCommand(action->data().toInt()))
                 texts.append(action->text() + (action->isEnabled() ? "" : " (off)"));
         return texts;
     };
@@ -234,7 +292,7 @@ void TestCommands::recentFilesInFileMenu()
     emit file->aboutToShow();
     QCOMPARE(recent(), (QStringList{"&1 " + page, "&2 /tmp/f4.html", "&3 /tmp/f3.html",
                                     "&4 /tmp/f2.html"}));
-    m_frame->SendCommand(57616);
+    m_frame->SendCommand(CommandId::RecentFile1);
     QCOMPARE(m_frame->TabCount(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(m_frame->TabView(0)->GetLocationURL().endsWith("page.html"), 15000);
 }

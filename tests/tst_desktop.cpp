@@ -130,7 +130,7 @@ void TestDesktop::clickOnScrolledTabBar()
     }
     QVERIFY(WaitTabsIdle(*frame));
     // The bar is scrolled to its end; the focus goes one tab back.
-    frame->SendCommand(37001);
+    frame->SendCommand(CommandId::PreviousTab);
     CTabBarCtrl* bar = frame->m_wndTabBar;
     int cut = 0;
     while (cut < bar->count() && bar->tabRect(cut).right() < 0)
@@ -210,9 +210,10 @@ void TestDesktop::toolbarAfterMinimise()
     CMainFrame* frame = Open();
     QVERIFY(frame);
     // Stop, refresh, print and translate need the active page.
-    const int buttons[] = {32775, 32777, 57607, 32978};
+    const CommandId buttons[] = {CommandId::Stop, CommandId::Refresh, CommandId::FilePrint,
+                                 CommandId::TranslateExciteEnJa};
     auto enabled = [frame, &buttons] {
-        for (int id : buttons)
+        for (CommandId id : buttons)
             if (!frame->ToolButton(id) || !frame->ToolButton(id)->isEnabled())
                 return false;
         return true;

@@ -89,7 +89,7 @@ void TestMainFrame::emptyDirectoryDefaults()
     QCOMPARE(frame->m_wndStatusBar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)
                  .size(),
              9);
-    QVERIFY(frame->StatusPane(63008));
+    QVERIFY(frame->StatusPane(kStatusPane7));
     // Nothing was written by just starting.
     QVERIFY(!m_home->exists("Tablist.ini"));
 }
@@ -99,26 +99,26 @@ void TestMainFrame::statusBarHiddenAtStart()
     m_home->write("Tablist.ini", "[Window]\r\nstatusbar=1\r\n");
     auto frame = Open();
     QVERIFY(!frame->m_wndStatusBar->isVisible());
-    QCOMPARE(frame->CommandState(32811).check, 0);
-    frame->SendCommand(32811);
+    QCOMPARE(frame->CommandState(CommandId::ViewStatusBar).check, 0);
+    frame->SendCommand(CommandId::ViewStatusBar);
     QVERIFY(frame->m_wndStatusBar->isVisible());
-    QCOMPARE(frame->CommandState(32811).check, 1);
+    QCOMPARE(frame->CommandState(CommandId::ViewStatusBar).check, 1);
     QCOMPARE(m_home->read("Tablist.ini"), QByteArray("[Window]\r\nstatusbar=0\r\n"));
 }
 
 void TestMainFrame::barTogglesWriteTheirKeys_data()
 {
-    QTest::addColumn<int>("id");
+    QTest::addColumn<CommandId>("id");
     QTest::addColumn<QByteArray>("key");
-    QTest::newRow("address") << 32812 << QByteArray("addressbar");
-    QTest::newRow("search") << 32813 << QByteArray("searchbar");
-    QTest::newRow("tabs") << 32815 << QByteArray("tabbar");
-    QTest::newRow("status") << 32811 << QByteArray("statusbar");
+    QTest::newRow("address") << CommandId::ViewAddressBar << QByteArray("addressbar");
+    QTest::newRow("search") << CommandId::ViewSearchBar << QByteArray("searchbar");
+    QTest::newRow("tabs") << CommandId::ViewTabBar << QByteArray("tabbar");
+    QTest::newRow("status") << CommandId::ViewStatusBar << QByteArray("statusbar");
 }
 
 void TestMainFrame::barTogglesWriteTheirKeys()
 {
-    QFETCH(int, id);
+    QFETCH(CommandId, id);
     QFETCH(QByteArray, key);
     auto frame = Open();
     const QString path = SettingsPath("Tablist.ini");
@@ -133,13 +133,13 @@ void TestMainFrame::barTogglesWriteTheirKeys()
 void TestMainFrame::flipBars()
 {
     auto frame = Open();
-    frame->SendCommand(32896);
+    frame->SendCommand(CommandId::ToggleAllBars);
     QVERIFY(!frame->MainToolbar()->isVisible());
     QVERIFY(!frame->m_wndStatusBar->isVisible());
     QVERIFY(!frame->Band(kBandAddress)->isVisible());
     QVERIFY(!frame->Band(kBandSearch)->isVisible());
     QVERIFY(frame->Band(kBandTabs)->isVisible());
-    frame->SendCommand(32896);
+    frame->SendCommand(CommandId::ToggleAllBars);
     QVERIFY(frame->MainToolbar()->isVisible());
     QVERIFY(frame->m_wndStatusBar->isVisible());
     QVERIFY(frame->Band(kBandAddress)->isVisible());
@@ -152,20 +152,21 @@ void TestMainFrame::flipBars()
 void TestMainFrame::autoRefreshKeepsLastChoice()
 {
     auto frame = Open();
-    QCOMPARE(frame->CommandState(33046).check, 1);
-    frame->SendCommand(33042);
+    QCOMPARE(frame->CommandState(CommandId::AutoRefreshOff).check, 1);
+    frame->SendCommand(CommandId::AutoRefresh1m);
     QVERIFY(frame->IsAutoRefreshRunning());
     QCOMPARE(frame->AutoRefreshInterval(), 60000);
-    frame->SendCommand(33043);
+    frame->SendCommand(CommandId::AutoRefresh5m);
     QVERIFY(frame->IsAutoRefreshRunning());
     QCOMPARE(frame->AutoRefreshInterval(), 300000);
     QCOMPARE(frame->findChildren<QTimer*>(QStringLiteral("timer37018")).size(), 1);
-    for (int id : {33045, 33042, 33044, 33046})
+    for (CommandId id : {CommandId::AutoRefresh30s, CommandId::AutoRefresh1m,
+                         CommandId::AutoRefresh10m, CommandId::AutoRefreshOff})
         QCOMPARE(frame->CommandState(id).check, 0);
-    QCOMPARE(frame->CommandState(33043).check, 1);
-    frame->SendCommand(33046);
+    QCOMPARE(frame->CommandState(CommandId::AutoRefresh5m).check, 1);
+    frame->SendCommand(CommandId::AutoRefreshOff);
     QVERIFY(!frame->IsAutoRefreshRunning());
-    frame->SendCommand(33045);
+    frame->SendCommand(CommandId::AutoRefresh30s);
     QCOMPARE(frame->AutoRefreshInterval(), 30000);
     frame->close();
     QVERIFY(!frame->IsAutoRefreshRunning());
@@ -182,26 +183,27 @@ void TestMainFrame::titleWatchFollowsStopTitle()
 
 void TestMainFrame::dropDownMenus_data()
 {
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("firstItem");
-    QTest::newRow("search 150") << 32810 << 32845;
-    QTest::newRow("back 157") << 32774 << 32948;
-    QTest::newRow("forward 158") << 32779 << 32949;
-    QTest::newRow("close 186") << 32814 << 32816;
-    QTest::newRow("translate 187") << 32978 << 32863;
-    QTest::newRow("refresh 188") << 32777 << 32943;
-    QTest::newRow("web search 144") << 32853 << 32853;
+    QTest::addColumn<CommandId>("button");
+    QTest::addColumn<CommandId>("firstItem");
+    QTest::newRow("search 150") << CommandId::Search << CommandId::HighlightSearch;
+    QTest::newRow("back 157") << CommandId::GoBack << CommandId::BackHistoryPage;
+    QTest::newRow("forward 158") << CommandId::GoForward << CommandId::ForwardHistoryPage;
+    QTest::newRow("close 186") << CommandId::TabClose << CommandId::TabCloseAll;
+    QTest::newRow("translate 187")
+        << CommandId::TranslateExciteEnJa << CommandId::TranslateInfoseekEnJa;
+    QTest::newRow("refresh 188") << CommandId::Refresh << CommandId::RefreshCompletely;
+    QTest::newRow("web search 144") << CommandId::WebSearch << CommandId::WebSearch;
 }
 
 void TestMainFrame::dropDownMenus()
 {
-    QFETCH(int, button);
-    QFETCH(int, firstItem);
+    QFETCH(CommandId, button);
+    QFETCH(CommandId, firstItem);
     auto frame = Open();
     QMenu* menu = frame->PopupFor(button);
     QVERIFY(menu);
     QVERIFY(!menu->actions().isEmpty());
-    QCOMPARE(menu->actions().first()->data().toInt(), firstItem);
+    QCOMPARE(menu->actions().first()->data().toInt(), ToInt(firstItem));
 }
 
 void TestMainFrame::toolbarImagesFromFile()
@@ -219,7 +221,7 @@ void TestMainFrame::toolbarImagesFromFile()
 void TestMainFrame::trayOrMinimise()
 {
     auto frame = Open();
-    frame->SendCommand(32868);
+    frame->SendCommand(CommandId::HideToTray);
     if (QSystemTrayIcon::isSystemTrayAvailable())
         QVERIFY(frame->isHidden());
     else
@@ -234,7 +236,7 @@ void TestMainFrame::fullScreenHidesVisibleBars()
 {
     m_home->write("Tablist.ini", "[Window]\r\nstatusbar=1\r\n");
     auto frame = Open();
-    frame->SendCommand(32936);
+    frame->SendCommand(CommandId::MaximizeView);
     QVERIFY(!frame->MainToolbar()->isVisible());
     QVERIFY(!frame->Band(kBandAddress)->isVisible());
     QVERIFY(!frame->Band(kBandSearch)->isVisible());
@@ -288,7 +290,7 @@ void TestMainFrame::bandLayoutRestored()
     QList<int> ids;
     for (const CBandLayout::BandRecord& r : layout)
         ids.append(r.id);
-    QCOMPARE(ids, (QList<int>{59405, 59402, 59403, 59404, 0}));
+    QCOMPARE(ids, (QList<int>{kBandTabs, kBandToolbar, kBandAddress, kBandSearch, 0}));
     for (const CBandLayout::BandRecord& r : layout)
         QVERIFY(!(r.style & 0x8));
 }

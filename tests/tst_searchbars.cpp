@@ -405,11 +405,11 @@ void TestSearchBars::reloadSites()
     frame->m_wndSearchSites->setCurrentIndex(2);
     // The settings page rewrote the list and asks for it again.
     WriteSites({{"One", "u1"}, {"Two", "u2"}});
-    frame->SendCommand(37006);
+    frame->SendCommand(CommandId::ReloadSearchSites);
     QCOMPARE(Items(frame->m_wndSearchSites), (QStringList{"One", "Two"}));
     QVERIFY(frame->m_wndSearchSites->currentText().isEmpty());
     m_home->write("Searchsite.ini", "[Searchsite]\r\ncount=0\r\nname_1=One\r\n");
-    frame->SendCommand(37006);
+    frame->SendCommand(CommandId::ReloadSearchSites);
     QCOMPARE(frame->m_wndSearchSites->count(), 0);
 }
 
@@ -479,7 +479,7 @@ void TestSearchBars::webSearchRefusals()
     const QStringList before = Items(frame->m_wndSearchWords);
     frame->m_wndSearchWords->setEditText(words.replace("SERVER", m_server->url("").toString()));
     frame->m_wndSearchSites->setEditText(site);
-    frame->SendCommand(32853);
+    frame->SendCommand(CommandId::WebSearch);
     if (message.isEmpty()) {
         QVERIFY(m_boxes.isEmpty());
     } else {
@@ -523,22 +523,23 @@ void TestSearchBars::allSitesSearchOpensEachSite()
 
 void TestSearchBars::wordHistoryTrim_data()
 {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<CommandId>("command");
     QTest::addColumn<int>("site");
     QTest::addColumn<int>("before");
     QTest::addColumn<QString>("words");
     QTest::addColumn<int>("after");
-    QTest::newRow("web search, new words") << 32853 << 0 << 41 << "new" << 41;
-    QTest::newRow("web search, same as newest") << 32853 << 0 << 41 << "w0" << 41;
-    QTest::newRow("web search, short box grows") << 32853 << 0 << 3 << "new" << 4;
-    QTest::newRow("all sites, new words") << 32853 << 5 << 41 << "new" << 31;
-    QTest::newRow("all sites, same as newest") << 32853 << 5 << 41 << "w0" << 41;
-    QTest::newRow("page search, new words") << 32845 << -1 << 41 << "new" << 41;
+    QTest::newRow("web search, new words") << CommandId::WebSearch << 0 << 41 << "new" << 41;
+    QTest::newRow("web search, same as newest") << CommandId::WebSearch << 0 << 41 << "w0" << 41;
+    QTest::newRow("web search, short box grows") << CommandId::WebSearch << 0 << 3 << "new" << 4;
+    QTest::newRow("all sites, new words") << CommandId::WebSearch << 5 << 41 << "new" << 31;
+    QTest::newRow("all sites, same as newest") << CommandId::WebSearch << 5 << 41 << "w0" << 41;
+    QTest::newRow("page search, new words")
+        << CommandId::HighlightSearch << -1 << 41 << "new" << 41;
 }
 
 void TestSearchBars::wordHistoryTrim()
 {
-    QFETCH(int, command);
+    QFETCH(CommandId, command);
     QFETCH(int, site);
     QFETCH(int, before);
     QFETCH(QString, words);
@@ -594,7 +595,7 @@ void TestSearchBars::addSite()
     m_answer = static_cast<MbAnswer>(answer);
     frame->m_wndSearchWords->setEditText(address);
     frame->m_wndSearchSites->setEditText(name);
-    frame->SendCommand(32852);
+    frame->SendCommand(CommandId::AddSearchSite);
     QCOMPARE(m_boxes.size(), 1);
     if (!message.isEmpty()) {
         QCOMPARE(m_boxes[0].text, message);
@@ -619,22 +620,24 @@ void TestSearchBars::addSite()
 
 void TestSearchBars::pageSearch_data()
 {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<CommandId>("command");
     QTest::addColumn<QString>("words");
     QTest::addColumn<QList<int>>("views"); // tab indexes handed the words
     QTest::addColumn<int>("kind");
     const int find = int(CSearchBars::PageSearchKind::Find);
     const int highlight = int(CSearchBars::PageSearchKind::Highlight);
-    QTest::newRow("find") << 32844 << "語" << QList<int>{1} << find;
-    QTest::newRow("highlight") << 32845 << "語" << QList<int>{1} << highlight;
-    QTest::newRow("highlight every tab") << 33066 << "語" << QList<int>{0, 1} << highlight;
-    QTest::newRow("find without words") << 32844 << "" << QList<int>{} << find;
-    QTest::newRow("all tabs without words") << 33066 << "" << QList<int>{} << highlight;
+    QTest::newRow("find") << CommandId::FindInPage << "語" << QList<int>{1} << find;
+    QTest::newRow("highlight") << CommandId::HighlightSearch << "語" << QList<int>{1} << highlight;
+    QTest::newRow("highlight every tab")
+        << CommandId::HighlightSearchAllTabs << "語" << QList<int>{0, 1} << highlight;
+    QTest::newRow("find without words") << CommandId::FindInPage << "" << QList<int>{} << find;
+    QTest::newRow("all tabs without words")
+        << CommandId::HighlightSearchAllTabs << "" << QList<int>{} << highlight;
 }
 
 void TestSearchBars::pageSearch()
 {
-    QFETCH(int, command);
+    QFETCH(CommandId, command);
     QFETCH(QString, words);
     QFETCH(QList<int>, views);
     QFETCH(int, kind);
@@ -676,23 +679,27 @@ void TestSearchBars::pageSearch()
 
 void TestSearchBars::deleteHistory_data()
 {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<CommandId>("command");
     QTest::addColumn<bool>("writable");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("address") << 32865 << true << "URL履歴を削除しました" << "削除";
-    QTest::newRow("search") << 32866 << true << "検索履歴を削除しました" << "削除";
-    QTest::newRow("address, write fails") << 32865 << false << "削除失敗" << "失敗";
-    QTest::newRow("search, write fails") << 32866 << false << "削除失敗" << "失敗";
+    QTest::newRow("address") << CommandId::ClearAddressHistory << true << "URL履歴を削除しました"
+                             << "削除";
+    QTest::newRow("search") << CommandId::ClearSearchHistory << true << "検索履歴を削除しました"
+                            << "削除";
+    QTest::newRow("address, write fails") << CommandId::ClearAddressHistory << false << "削除失敗"
+                                          << "失敗";
+    QTest::newRow("search, write fails") << CommandId::ClearSearchHistory << false << "削除失敗"
+                                         << "失敗";
 }
 
 void TestSearchBars::deleteHistory()
 {
-    QFETCH(int, command);
+    QFETCH(CommandId, command);
     QFETCH(bool, writable);
     QFETCH(QString, text);
     QFETCH(QString, caption);
-    const bool address = command == 32865;
+    const bool address = command == CommandId::ClearAddressHistory;
     const QString file = address ? "Address.ini" : "Searchstring.ini";
     const QByteArray contents = address
                                     ? QByteArray("[keep]\r\nk=1\r\n[address]\r\naddress_count=1\r\n"
@@ -718,18 +725,22 @@ void TestSearchBars::deleteHistory()
 
 void TestSearchBars::completion_data()
 {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<CommandId>("command");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("completed");
-    QTest::newRow(".com") << 32905 << "example" << "http://www.example.com";
-    QTest::newRow(".co.jp") << 32906 << "example" << "http://www.example.co.jp";
-    QTest::newRow(".ne.jp") << 32907 << "例" << "http://www.例.ne.jp";
-    QTest::newRow("empty") << 32905 << "" << "http://www..com";
+    QTest::newRow(".com") << CommandId::CompleteCom << "example"
+                          << "http://www.example.com";
+    QTest::newRow(".co.jp") << CommandId::CompleteCoJp << "example"
+                            << "http://www.example.co.jp";
+    QTest::newRow(".ne.jp") << CommandId::CompleteNeJp << "例"
+                            << "http://www.例.ne.jp";
+    QTest::newRow("empty") << CommandId::CompleteCom << ""
+                           << "http://www..com";
 }
 
 void TestSearchBars::completion()
 {
-    QFETCH(int, command);
+    QFETCH(CommandId, command);
     QFETCH(QString, typed);
     QFETCH(QString, completed);
     CMainFrame* frame = Open(false);
@@ -747,9 +758,12 @@ void TestSearchBars::translate_data()
     QTest::addColumn<int>("command");
     QTest::addColumn<QString>("page"); // empty: the active tab's own page
     QTest::addColumn<QByteArray>("target");
-    QTest::newRow("infoseek, active tab") << 32863 << "" << QByteArray("/tr?s=1&u=SERVER/home&e=1");
-    QTest::newRow("excite en-ja, active tab") << 32978 << "" << QByteArray("/tr?s=2&u=SERVER/home");
-    QTest::newRow("excite ja-en, active tab") << 33023 << "" << QByteArray("/tr?s=3&u=SERVER/home");
+    QTest::newRow("infoseek, active tab")
+        << ToInt(CommandId::TranslateInfoseekEnJa) << "" << QByteArray("/tr?s=1&u=SERVER/home&e=1");
+    QTest::newRow("excite en-ja, active tab")
+        << ToInt(CommandId::TranslateExciteEnJa) << "" << QByteArray("/tr?s=2&u=SERVER/home");
+    QTest::newRow("excite ja-en, active tab")
+        << ToInt(CommandId::TranslateExciteJaEn) << "" << QByteArray("/tr?s=3&u=SERVER/home");
     QTest::newRow("given address escaped")
         << 0 << "http://x.example/a b/日" << QByteArray("/tr?s=2&u=http://x.example/a%20b/%E6%97%A5");
     QTest::newRow("given address fails") << 0 << "no address" << QByteArray();
@@ -830,7 +844,7 @@ void TestSearchBars::japaneseInput()
     if (box == "words") {
         frame->m_wndSearchSites->setCurrentIndex(0);
         frame->OnFileNew();
-        frame->SendCommand(32853);
+        frame->SendCommand(CommandId::WebSearch);
         QCOMPARE(combo->itemText(0), commit + "ab");
         m_bars->SaveSearchHistory();
         QVERIFY(m_home->read("Searchstring.ini").contains("0=" + Sjis(commit + "ab") + "\r\n"));

@@ -284,7 +284,7 @@ void TestTabCommands::clearedHistoryLeavesNoSection()
     m_home->write("DeleteTab_List.ini", "[DeleteTab]\r\ncount=1\r\nname_1=a\r\nurl_1=b\r\n");
     CMainFrame* frame = Open();
     QCOMPARE(frame->ClosedTabs().Count(), 1);
-    frame->SendCommand(33037);
+    frame->SendCommand(CommandId::ClearClosedTabHistory);
     QCOMPARE(frame->ClosedTabs().Count(), 0);
     frame->close();
     QCOMPARE(ProfileStore::SectionNames(SettingsPath("DeleteTab_List.ini")), QList<QByteArray>{});
@@ -294,16 +294,16 @@ void TestTabCommands::closeRightStopsAtLockedTab()
 {
     OpenTabs(5);
     CChildFrame* locked = m_frame->TabFrames()[2];
-    m_frame->SendCommand(37000); // focus 0 (wraps from the last)
-    m_frame->SendCommand(37000);
-    m_frame->SendCommand(37000);
+    m_frame->SendCommand(CommandId::NextTab); // focus 0 (wraps from the last)
+    m_frame->SendCommand(CommandId::NextTab);
+    m_frame->SendCommand(CommandId::NextTab);
     QCOMPARE(m_frame->FocusedTab(), 2);
-    m_frame->SendCommand(32847);
-    m_frame->SendCommand(37000);
-    m_frame->SendCommand(37000);
-    m_frame->SendCommand(37000);
+    m_frame->SendCommand(CommandId::TabLock);
+    m_frame->SendCommand(CommandId::NextTab);
+    m_frame->SendCommand(CommandId::NextTab);
+    m_frame->SendCommand(CommandId::NextTab);
     QCOMPARE(m_frame->FocusedTab(), 0);
-    m_frame->SendCommand(32817);
+    m_frame->SendCommand(CommandId::TabCloseRight);
     QCOMPARE(m_frame->TabCount(), 4);
     QCOMPARE(m_frame->TabFrames()[1], locked);
     QCOMPARE(m_frame->FocusedTab(), 0);
@@ -315,16 +315,16 @@ void TestTabCommands::closeLeftSkipsLockedTab()
     OpenTabs(5);
     CChildFrame* locked = m_frame->TabFrames()[1];
     CChildFrame* last = m_frame->TabFrames()[4];
-    m_frame->SendCommand(37001);
-    m_frame->SendCommand(37001);
-    m_frame->SendCommand(37001);
+    m_frame->SendCommand(CommandId::PreviousTab);
+    m_frame->SendCommand(CommandId::PreviousTab);
+    m_frame->SendCommand(CommandId::PreviousTab);
     QCOMPARE(m_frame->FocusedTab(), 1);
-    m_frame->SendCommand(32847);
-    m_frame->SendCommand(37001);
-    m_frame->SendCommand(37001);
+    m_frame->SendCommand(CommandId::TabLock);
+    m_frame->SendCommand(CommandId::PreviousTab);
+    m_frame->SendCommand(CommandId::PreviousTab);
     QCOMPARE(m_frame->FocusedTab(), 4);
-    QVERIFY(m_frame->CommandState(32818).enabled);
-    m_frame->SendCommand(32818);
+    QVERIFY(m_frame->CommandState(CommandId::TabCloseLeft).enabled);
+    m_frame->SendCommand(CommandId::TabCloseLeft);
     QCOMPARE(m_frame->TabCount(), 2);
     QCOMPARE(m_frame->TabFrames()[0], locked);
     QCOMPARE(m_frame->TabFrames()[1], last);
@@ -333,10 +333,10 @@ void TestTabCommands::closeLeftSkipsLockedTab()
 void TestTabCommands::closeAll()
 {
     OpenTabs(3);
-    m_frame->SendCommand(32816);
+    m_frame->SendCommand(CommandId::TabCloseAll);
     QCOMPARE(m_frame->TabCount(), 1);
     QTRY_COMPARE(m_frame->TabView(0)->GetLocationURL(), QStringLiteral("about:blank"));
-    QVERIFY(!m_frame->CommandState(32816).enabled);
+    QVERIFY(!m_frame->CommandState(CommandId::TabCloseAll).enabled);
 }
 
 void TestTabCommands::reopenAfterRestart()
@@ -345,10 +345,10 @@ void TestTabCommands::reopenAfterRestart()
                                SettingsPath("Tablist.ini"));
     CMainFrame* frame = Open();
     WaitIdle();
-    frame->SendCommand(32860);
+    frame->SendCommand(CommandId::ReopenClosedTab);
     QTRY_COMPARE(frame->TabCount(), 2);
     QTRY_COMPARE(frame->TabView(1)->GetLocationURL(), Url(3));
-    frame->SendCommand(32860);
+    frame->SendCommand(CommandId::ReopenClosedTab);
     QTRY_COMPARE(frame->TabCount(), 3);
     QVERIFY(m_boxes.isEmpty());
 }
@@ -356,7 +356,7 @@ void TestTabCommands::reopenAfterRestart()
 void TestTabCommands::reopenWithoutHistory()
 {
     CMainFrame* frame = Open();
-    frame->SendCommand(32860);
+    frame->SendCommand(CommandId::ReopenClosedTab);
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].text, QStringLiteral("履歴がありません。"));
     QCOMPARE(m_boxes[0].caption, QStringLiteral("中止"));
@@ -368,7 +368,7 @@ void TestTabCommands::forgetLastClosedTab()
 {
     m_home->write("Tablist.ini", "[Tablist]\r\ntabcount=30\r\n[DeleteTab]\r\n0=http://x/\r\n");
     CMainFrame* frame = Open();
-    frame->SendCommand(32876);
+    frame->SendCommand(CommandId::ClearLastClosedTab);
     QCOMPARE(m_home->read("Tablist.ini"), QByteArray("[Tablist]\r\ntabcount=30\r\n"));
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].text, QStringLiteral("最後に閉じたタブ履歴を削除しました。"));
@@ -378,15 +378,15 @@ void TestTabCommands::forgetLastClosedTab()
 void TestTabCommands::swapPages()
 {
     OpenTabs(1);
-    m_frame->SendCommand(33061);
+    m_frame->SendCommand(CommandId::SwapPages);
     QCOMPARE(m_boxes.value(0).text, QStringLiteral("タブが複数存在しません！"));
     m_frame->OpenUrlInNewTab(Url(1));
     QTRY_COMPARE(m_frame->TabCount(), 2);
     WaitIdle();
-    m_frame->SendCommand(33061);
+    m_frame->SendCommand(CommandId::SwapPages);
     QCOMPARE(m_boxes.value(1).text, QStringLiteral("右隣にページが存在しません！"));
-    m_frame->SendCommand(37000);
-    m_frame->SendCommand(33061);
+    m_frame->SendCommand(CommandId::NextTab);
+    m_frame->SendCommand(CommandId::SwapPages);
     QTRY_COMPARE(m_frame->TabView(0)->GetLocationURL(), Url(1));
     QTRY_COMPARE(m_frame->TabView(1)->GetLocationURL(), Url(0));
     QCOMPARE(m_boxes.size(), 2);
@@ -416,11 +416,11 @@ void TestTabCommands::exitWritesEndlistAndRestoreReopens()
     WaitIdle();
     QElapsedTimer clock;
     clock.start();
-    frame->SendCommand(32869);
+    frame->SendCommand(CommandId::RestoreLastSession);
     QTRY_COMPARE(frame->TabCount(), 2);
     // The window stays usable between the steps.
     QVERIFY(frame->IsRestoring());
-    frame->SendCommand(37000);
+    frame->SendCommand(CommandId::NextTab);
     QTRY_COMPARE_WITH_TIMEOUT(frame->TabCount(), 4, 5000);
     QVERIFY(clock.elapsed() >= 1900);
     WaitIdle();
@@ -431,7 +431,7 @@ void TestTabCommands::exitWritesEndlistAndRestoreReopens()
 void TestTabCommands::restoreWithoutEndlist()
 {
     CMainFrame* frame = Open();
-    frame->SendCommand(32869);
+    frame->SendCommand(CommandId::RestoreLastSession);
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].text, QStringLiteral("前回終了状態は保存されていません"));
     QCOMPARE(m_boxes[0].caption, QStringLiteral("注意"));
@@ -448,12 +448,12 @@ void TestTabCommands::restorePastLimitKeepsUsersTab()
     m_home->write("Endlist.ini", endlist);
     CMainFrame* frame = Open();
     WaitIdle();
-    frame->SendCommand(32869);
+    frame->SendCommand(CommandId::RestoreLastSession);
     QTRY_COMPARE(frame->TabCount(), 2);
     // The user goes back to the first tab while the restore runs on.
-    frame->SendCommand(37000);
+    frame->SendCommand(CommandId::NextTab);
     QTRY_COMPARE_WITH_TIMEOUT(frame->TabCount(), 3, 5000);
-    frame->SendCommand(37000);
+    frame->SendCommand(CommandId::NextTab);
     QCOMPARE(frame->ActiveZelvoView(), frame->TabView(0));
     QTRY_VERIFY_WITH_TIMEOUT(!frame->IsRestoring(), 5000);
     QTRY_COMPARE(m_server->requestCount("/p4"), 1);
@@ -487,8 +487,8 @@ void TestTabCommands::bandLayoutSurvivesRestart()
 {
     Open();
     WaitIdle();
-    m_frame->SendCommand(32812); // hides the address band
-    QVERIFY(m_frame->Band(59403)->isHidden());
+    m_frame->SendCommand(CommandId::ViewAddressBar); // hides the address band
+    QVERIFY(m_frame->Band(kBandAddress)->isHidden());
     QVERIFY(m_frame->close());
     // Bands in their places, the hidden one marked, rows after the first broken.
     static const QRegularExpression state(
@@ -500,8 +500,8 @@ void TestTabCommands::bandLayoutSurvivesRestart()
     m_frame.reset();
     Open();
     WaitIdle();
-    QVERIFY(m_frame->Band(59403)->isHidden());
-    for (int id : {59402, 59404, 59405})
+    QVERIFY(m_frame->Band(kBandAddress)->isHidden());
+    for (int id : {kBandToolbar, kBandSearch, kBandTabs})
         QVERIFY(m_frame->Band(id)->isVisible());
     QVERIFY(m_frame->MenuBand()->isVisible());
 }

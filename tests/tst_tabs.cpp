@@ -187,12 +187,12 @@ void TestTabs::tabLimit()
                     Page("Opener", "<script>window.open('/b');</script>"));
     CMainFrame* frame = Open();
     WaitIdle();
-    frame->SendCommand(32862);
+    frame->SendCommand(CommandId::FileNew);
     QTRY_COMPARE(frame->TabCount(), 2);
     while (frame->TabCount() < limit - 1)
         QVERIFY(NewTab("/a"));
     WaitIdle();
-    frame->SendCommand(32862);
+    frame->SendCommand(CommandId::FileNew);
     frame->OpenUrlInNewTab(m_server->url("/b").toString());
     // A page's own pop-up is refused the same way.
     frame->TabView(0)->Navigate2(m_server->url("/opener").toString());
@@ -204,7 +204,7 @@ void TestTabs::tabLimit()
     WaitIdle();
     QCOMPARE(frame->TabCount(), limit - 1);
     QCOMPARE(m_server->requestCount("/b"), 0);
-    frame->SendCommand(57600);
+    frame->SendCommand(CommandId::FileNewUnlimited);
     QTRY_COMPARE(frame->TabCount(), limit);
 }
 
@@ -232,13 +232,13 @@ void TestTabs::childTabsSwitchRefusesNewTabs()
 {
     CMainFrame* frame = Open();
     WaitIdle();
-    frame->SendCommand(32864);
-    QCOMPARE(frame->CommandState(32864).check, 1);
+    frame->SendCommand(CommandId::HideChildTabs);
+    QCOMPARE(frame->CommandState(CommandId::HideChildTabs).check, 1);
     frame->OpenUrlInNewTab(m_server->url("/a").toString());
-    frame->SendCommand(32862);
+    frame->SendCommand(CommandId::FileNew);
     // Both are refused on the spot, not later.
     QCOMPARE(frame->TabCount(), 1);
-    frame->SendCommand(32864);
+    frame->SendCommand(CommandId::HideChildTabs);
     QCOMPARE(ProfileStore::GetString("ChileTab", "setting", "", 10, SettingsPath("Security.ini")),
              QByteArray("0"));
     QVERIFY(NewTab("/a"));
@@ -253,16 +253,16 @@ void TestTabs::closingMovesFocus()
     CChildFrame* second = frame->TabFrames()[1];
     // Closing the last of three focuses the new last one.
     QCOMPARE(frame->FocusedTab(), 2);
-    frame->SendCommand(32814);
+    frame->SendCommand(CommandId::TabClose);
     QCOMPARE(frame->TabCount(), 2);
     QCOMPARE(frame->FocusedTab(), 1);
     QCOMPARE(frame->m_wndMDIClient->activeSubWindow(), second);
     QCOMPARE(frame->windowTitle(), QStringLiteral("Page A - Zelvo"));
     QCOMPARE(second->windowTitle(), QStringLiteral("Page A"));
     // Closing the first focuses the former second.
-    frame->SendCommand(37000);
+    frame->SendCommand(CommandId::NextTab);
     QCOMPARE(frame->FocusedTab(), 0);
-    frame->SendCommand(32814);
+    frame->SendCommand(CommandId::TabClose);
     QCOMPARE(frame->TabCount(), 1);
     QCOMPARE(frame->TabFrames()[0], second);
     QCOMPARE(frame->FocusedTab(), 0);
@@ -278,13 +278,13 @@ void TestTabs::lockedTabSurvivesClose()
     CMainFrame* frame = Open();
     QVERIFY(NewTab("/a"));
     WaitIdle();
-    frame->SendCommand(32847);
-    QCOMPARE(frame->CommandState(32847).check, 1);
-    frame->SendCommand(32814);
+    frame->SendCommand(CommandId::TabLock);
+    QCOMPARE(frame->CommandState(CommandId::TabLock).check, 1);
+    frame->SendCommand(CommandId::TabClose);
     QCOMPARE(frame->TabCount(), 2);
     QCOMPARE(frame->ClosedTabs().Count(), 0);
-    frame->SendCommand(32847);
-    frame->SendCommand(32814);
+    frame->SendCommand(CommandId::TabLock);
+    frame->SendCommand(CommandId::TabClose);
     QCOMPARE(frame->TabCount(), 1);
 }
 
@@ -292,7 +292,7 @@ void TestTabs::lastTabIsNeverClosed()
 {
     CMainFrame* frame = Open();
     WaitIdle();
-    frame->SendCommand(32814);
+    frame->SendCommand(CommandId::TabClose);
     QCOMPARE(frame->TabCount(), 1);
     QTRY_COMPARE(frame->TabView(0)->GetLocationURL(), QStringLiteral("about:blank"));
     QCOMPARE(frame->ClosedTabs().Count(), 1);
@@ -308,16 +308,16 @@ void TestTabs::nextAndPreviousWrap()
     QVERIFY(NewTab("/b"));
     WaitIdle();
     QCOMPARE(frame->FocusedTab(), 2);
-    QVERIFY(!frame->CommandState(32819).enabled);
-    QVERIFY(frame->CommandState(32820).enabled);
-    frame->SendCommand(37000);
+    QVERIFY(!frame->CommandState(CommandId::TabMoveRight).enabled);
+    QVERIFY(frame->CommandState(CommandId::TabMoveLeft).enabled);
+    frame->SendCommand(CommandId::NextTab);
     QCOMPARE(frame->FocusedTab(), 0);
     QCOMPARE(frame->ActiveZelvoView(), frame->TabView(0));
     QCOMPARE(frame->m_wndAddressBar->currentText(), m_server->url("/home").toString());
-    QVERIFY(!frame->CommandState(32820).enabled);
-    frame->SendCommand(37001);
+    QVERIFY(!frame->CommandState(CommandId::TabMoveLeft).enabled);
+    frame->SendCommand(CommandId::PreviousTab);
     QCOMPARE(frame->FocusedTab(), 2);
-    frame->SendCommand(32820);
+    frame->SendCommand(CommandId::TabMoveLeft);
     QCOMPARE(frame->FocusedTab(), 1);
 }
 
@@ -348,7 +348,7 @@ void TestTabs::questionMarkTitleShowsAboutBlank()
     // Closing the tab to its right brings it back to the front, captioned the same way.
     QVERIFY(NewTab("/a"));
     WaitIdle();
-    frame->SendCommand(32814);
+    frame->SendCommand(CommandId::TabClose);
     QCOMPARE(frame->windowTitle(), QStringLiteral("about:blank - Zelvo"));
 }
 
@@ -474,7 +474,7 @@ void TestTabs::startupConnectionSentOnce()
     ProbeView b(&host, nullptr);
     a.OnInitialUpdate(true);
     b.OnInitialUpdate(true);
-    QCOMPARE(host.sent, QList<int>{32882});
+    QCOMPARE(host.sent, QList<int>{ToInt(CommandId::Proxy2)});
     QCOMPARE(host.tabs, 2);
 }
 
@@ -485,7 +485,8 @@ void TestTabs::favoritesPageAtStart_data()
     QTest::addColumn<QList<int>>("sent");
     QTest::addColumn<bool>("favOpened");
     QTest::newRow("fav.html present") << true << 0 << QList<int>{} << true;
-    QTest::newRow("fav.html missing") << false << 0 << QList<int>{32776} << false;
+    QTest::newRow("fav.html missing")
+        << false << 0 << QList<int>{ToInt(CommandId::GoHome)} << false;
     QTest::newRow("two tabs open") << true << 2 << QList<int>{} << false;
 }
 
@@ -514,18 +515,18 @@ void TestTabs::backForwardFollowFocusedTab()
 {
     CMainFrame* frame = Open();
     WaitIdle();
-    QVERIFY(!frame->CommandState(32774).enabled);
+    QVERIFY(!frame->CommandState(CommandId::GoBack).enabled);
     frame->TabView(0)->Navigate2(m_server->url("/a").toString());
-    QTRY_VERIFY(frame->CommandState(32774).enabled);
-    QVERIFY(!frame->CommandState(32779).enabled);
-    frame->SendCommand(32774);
-    QTRY_VERIFY(frame->CommandState(32779).enabled);
+    QTRY_VERIFY(frame->CommandState(CommandId::GoBack).enabled);
+    QVERIFY(!frame->CommandState(CommandId::GoForward).enabled);
+    frame->SendCommand(CommandId::GoBack);
+    QTRY_VERIFY(frame->CommandState(CommandId::GoForward).enabled);
     QTRY_COMPARE(frame->TabView(0)->GetLocationURL(), m_server->url("/home").toString());
     WaitIdle();
     // A step inside the page loads nothing, yet the toolbar's Back follows it.
     QAction* back = nullptr;
     for (QAction* action : frame->MainToolbar()->actions())
-        if (action->data().toInt() == 32774)
+        if (action->data().toInt() == ToInt(CommandId::GoBack))
             back = action;
     QVERIFY(back);
     QVERIFY(!back->isEnabled());
@@ -542,7 +543,7 @@ void TestTabs::pageCommands()
     view->Navigate2(m_server->url("/text").toString());
     QTRY_COMPARE(view->GetLocationName(), QStringLiteral("Text"));
     // Find in page: a bar under the page, closed again by Escape.
-    frame->SendCommand(32810);
+    frame->SendCommand(CommandId::Search);
     QWidget* bar = view->FindBar();
     QVERIFY(bar && bar->isVisible());
     auto* edit = bar->findChild<QLineEdit*>();
@@ -556,11 +557,11 @@ void TestTabs::pageCommands()
     QTest::keyClick(edit, Qt::Key_Escape);
     QVERIFY(!bar->isVisible());
     // Text size: the radio mark follows the zoom.
-    frame->SendCommand(32773);
-    QCOMPARE(frame->CommandState(32773).check, 1);
-    QCOMPARE(frame->CommandState(32771).check, 0);
+    frame->SendCommand(CommandId::TextSizeLargest);
+    QCOMPARE(frame->CommandState(CommandId::TextSizeLargest).check, 1);
+    QCOMPARE(frame->CommandState(CommandId::TextSizeMedium).check, 0);
     // View source opens in a tab of its own.
-    frame->SendCommand(32801);
+    frame->SendCommand(CommandId::ViewSource);
     QTRY_COMPARE(frame->TabCount(), 2);
     QTRY_VERIFY(frame->TabView(1)->GetLocationURL().startsWith("view-source:"));
 }
@@ -579,7 +580,7 @@ void TestTabs::screenshot()
     frame->OpenUrlInNewTab(QUrl::fromLocalFile(SettingsPath("help/index.html")).toString());
     QTRY_COMPARE(frame->TabCount(), 2);
     WaitIdle();
-    frame->SendCommand(37000);
+    frame->SendCommand(CommandId::NextTab);
     frame->SetMessageText(QStringLiteral("ページが表示されました"));
     QTest::qWait(1500);
     QVERIFY(frame->grab().save(target));

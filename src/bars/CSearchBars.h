@@ -36,7 +36,7 @@ public:
     void SaveAddressHistory() const;
     void LoadSearchHistory();
     void SaveSearchHistory() const;
-    // Command 37006, and once at frame creation.
+    // On ReloadSearchSites, and once at frame creation.
     void LoadSearchSites();
 
     void OnWebSearch();

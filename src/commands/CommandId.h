@@ -169,10 +169,8 @@ enum class CommandId : int {
     ClearCookies = 33009,
     LinkToolTips = 33010,
     TranslateExciteJaEn = 33023,
-    // Status-bar children whose control ids lie in the command range; not commands.
-    StatusPaneA = 33026,
+    // Status-bar buttons whose control ids lie in the command range; not commands.
     StatusButtonCookie = 33027,
-    StatusPaneB = 33028,
     StatusButtonScript = 33029,
     StatusButtonJava = 33031,
     ExtractStyleSheets = 33033,

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "commands/CommandId.h"
+
 #include <functional>
 #include <unordered_map>
+#include <vector>
 
 // State an update handler gives a command's menu items and buttons.
 struct CmdUI {
@@ -18,8 +21,17 @@ public:
     using Update = std::function<void(CmdUI&)>;
 
     void Bind(int id, Run run, Update update = {});
+    void Bind(CommandId id, Run run, Update update = {})
+    {
+        Bind(ToInt(id), std::move(run), std::move(update));
+    }
     void BindRange(int first, int last, std::function<void(int)> run,
                    std::function<void(int, CmdUI&)> update = {});
+    void BindRange(CommandId first, CommandId last, std::function<void(int)> run,
+                   std::function<void(int, CmdUI&)> update = {})
+    {
+        BindRange(ToInt(first), ToInt(last), std::move(run), std::move(update));
+    }
     bool Has(int id) const;
     // False when the id has no handler.
     bool Execute(int id) const;

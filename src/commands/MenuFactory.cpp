@@ -1,5 +1,7 @@
 #include "commands/MenuFactory.h"
 
+#include "commands/CommandRegistry.h"
+
 #include <QAction>
 #include <QMenu>
 
@@ -10,21 +12,23 @@ int CommandOf(const QAction* action)
     return action ? action->data().toInt() : 0;
 }
 
-void UpdateStates(QMenu* menu, const CommandSink& sink)
+void UpdateStates(QMenu* menu, CommandRegistry& registry)
 {
-    for (QAction* action : menu->actions()) {
-        const int id = CommandOf(action);
-        if (id == 0 || !sink.state)
-            continue;
-        const CmdUI ui = sink.state(id);
-        action->setEnabled(ui.enabled);
-        action->setCheckable(ui.check >= 0);
-        if (ui.check >= 0)
-            action->setChecked(ui.check == 1);
-    }
+    for (QAction* action : menu->actions())
+        registry.Refresh(action);
 }
 
-void Fill(QMenu* menu, const QList<MenuItemDef>& items, const CommandSink& sink)
+namespace {
+
+QAction* CommandItem(const MenuItemDef& item, CommandRegistry& registry, QMenu* menu)
+{
+    QAction* action = item.text.isEmpty() ? registry.Action(item.id) : nullptr;
+    return action ? action : registry.MenuItem(item.id, item.text, menu);
+}
+
+} // namespace
+
+void Fill(QMenu* menu, const QList<MenuItemDef>& items, CommandRegistry& registry)
 {
     for (const MenuItemDef& item : items) {
         switch (item.kind) {
@@ -32,32 +36,26 @@ void Fill(QMenu* menu, const QList<MenuItemDef>& items, const CommandSink& sink)
             menu->addSeparator();
             break;
         case MenuItemDef::Kind::Submenu:
-            menu->addMenu(Build(item.text, item.items, sink, menu));
+            menu->addMenu(Build(item.text, item.items, registry, menu));
             break;
-        case MenuItemDef::Kind::Command: {
-            QAction* action = menu->addAction(item.text);
-            action->setData(item.id);
-            const int id = item.id;
-            QObject::connect(action, &QAction::triggered, menu, [sink, id] {
-                if (sink.send)
-                    sink.send(id);
-            });
+        case MenuItemDef::Kind::Command:
+            menu->addAction(CommandItem(item, registry, menu));
             break;
-        }
         }
     }
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, sink] { UpdateStates(menu, sink); });
-    QObject::connect(menu, &QMenu::hovered, menu, [sink](QAction* action) {
-        if (sink.hovered)
-            sink.hovered(CommandOf(action));
+    QObject::connect(menu, &QMenu::aboutToShow, menu,
+                     [menu, &registry] { UpdateStates(menu, registry); });
+    QObject::connect(menu, &QMenu::hovered, menu, [&registry](QAction* action) {
+        if (registry.Sink().hovered)
+            registry.Sink().hovered(CommandOf(action));
     });
 }
 
-QMenu* Build(const QString& title, const QList<MenuItemDef>& items, const CommandSink& sink,
+QMenu* Build(const QString& title, const QList<MenuItemDef>& items, CommandRegistry& registry,
              QWidget* parent)
 {
     auto* menu = new QMenu(title, parent);
-    Fill(menu, items, sink);
+    Fill(menu, items, registry);
     return menu;
 }
 

@@ -14,6 +14,7 @@
 #include "ini/StopListIni.h"
 #include "ini/TablistIni.h"
 #include "commands/CommandId.h"
+#include "commands/MenuFactory.h"
 #include "chrome/ToolbarImages.h"
 #include "view/CZelvoView.h"
 
@@ -40,14 +41,15 @@
 
 namespace {
 
-constexpr int kIdOk = 1;
 constexpr int kTitleWatchMs = 1000;
-constexpr int kRecentFileFirst = 57616;
+constexpr int kRecentFileFirst = ToInt(CommandId::RecentFile1);
 // The address and search-word boxes are made this wide at least.
 constexpr int kBoxMinWidth = 200;
 
 // Status bar panes after pane 0, in order.
-constexpr int kStatusPanes[] = {33026, 33028, 61446, 61447, 61449, 63006, 63008, 59142, 59139};
+constexpr StatusPaneId kStatusPanes[] = {kStatusPane1, kStatusPane2, kStatusPane3,
+                                         kStatusPane4, kStatusPane5, kStatusPane6,
+                                         kStatusPane7, kStatusKana,  kStatusScrollLock};
 
 // Menu-bar buttons when the menus are drawn by the program; plain menus keep the
 // resource's own top-menu texts.
@@ -58,12 +60,6 @@ const char* const kMenuBarButtons[] = {"ファイル(&F)", "編集(&E)",       "
 QString PromptOf(int id)
 {
     return CommandPrompt(id).section(QLatin1Char('\n'), 0, 0);
-}
-
-QString TooltipOf(int id)
-{
-    const QString prompt = CommandPrompt(id);
-    return prompt.contains(QLatin1Char('\n')) ? prompt.section(QLatin1Char('\n'), 1) : prompt;
 }
 
 } // namespace
@@ -77,7 +73,7 @@ CMainFrame::CMainFrame(int xpStyle, QWidget* parent) : QMainWindow(parent), m_bX
 
 CMainFrame::~CMainFrame() = default;
 
-CommandSink CMainFrame::Sink()
+void CMainFrame::CreateCommandRegistry()
 {
     CommandSink sink;
     sink.send = [this](int id) { SendCommand(id); };
@@ -86,7 +82,9 @@ CommandSink CMainFrame::Sink()
         if (id != 0)
             SetMessageText(PromptOf(id));
     };
-    return sink;
+    m_registry = new CommandRegistry(std::move(sink), this);
+    // On the frame itself, so that the keys work whatever has the focus, the page included.
+    addActions(m_registry->Actions());
 }
 
 bool CMainFrame::OnCreate()
@@ -102,6 +100,7 @@ bool CMainFrame::OnCreate()
     layout->addWidget(m_wndMDIClient);
     setCentralWidget(central);
 
+    CreateCommandRegistry();
     LoadSkin();
     // Rows: toolbar; address and search; tabs; then the menu bar on a row of its own.
     if (!CreateMainToolbar())
@@ -150,7 +149,10 @@ bool CMainFrame::OnCreate()
         m_searchBars->SaveSearchHistory();
         m_searchBars->SaveAddressHistory();
     });
-    CreateAccelerators();
+    m_liveActions = m_toolbarActions;
+    for (QAction* action : m_registry->Actions())
+        if (!action->shortcuts().isEmpty() && !m_liveActions.contains(action))
+            m_liveActions.append(action);
     connect(this, &CMainFrame::commandRan, this, &CMainFrame::UpdateToolbarStates);
     UpdateToolbarStates();
     return true;
@@ -204,51 +206,36 @@ bool CMainFrame::CreateMainToolbar()
     QToolBar* band = AddBand(kBandToolbar, QString(), QStringLiteral("ツールバー"));
     band->setIconSize(QSize(20, 20));
     band->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const QList<QPixmap> images =
-        LoadToolbarImages(QStringLiteral("tool.bmp"), BuiltinImages::MainToolbarStrip(), 20);
-    for (const ToolbarButtonDef& def : MainToolbarButtons()) {
-        QAction* action = AddButton(band, def, images);
-        if (def.dropDown) {
-            static const QMap<int, int> kMenus = {{32810, 150}, {32774, 157}, {32779, 158},
-                                                  {32814, 186}, {32978, 187}, {32777, 188}};
-            AttachDropDown(qobject_cast<QToolButton*>(band->widgetForAction(action)),
-                           kMenus.value(def.id));
-        }
-    }
+    m_registry->SetImages(
+        ImageStrip::Main,
+        LoadToolbarImages(QStringLiteral("tool.bmp"), BuiltinImages::MainToolbarStrip(), 20));
+    for (const ToolbarButtonDef& def : MainToolbarButtons())
+        AddButton(band, def);
     return true;
 }
 
-QMenu* CMainFrame::DropDownMenu(int resourceId)
+QMenu* CMainFrame::BuildPopupMenu(MenuId menu)
 {
-    // Menu 144 holds the search commands as its second popup.
-    QList<MenuItemDef> items = PopupMenu(resourceId);
-    return MenuFactory::Build(QString(), items, Sink(), this);
+    return MenuFactory::Build(QString(), PopupMenu(menu), *m_registry, this);
 }
 
-void CMainFrame::AttachDropDown(QToolButton* button, int resourceId)
+void CMainFrame::AttachDropDown(QToolButton* button, MenuId menuId)
 {
     if (!button)
         return;
-    QMenu* menu = DropDownMenu(resourceId);
+    QMenu* menu = BuildPopupMenu(menuId);
     button->setMenu(menu);
     button->setPopupMode(QToolButton::MenuButtonPopup);
-    m_dropDowns.insert(button->defaultAction() ? button->defaultAction()->data().toInt() : 0,
-                       menu);
+    m_dropDowns.insert(MenuFactory::CommandOf(button->defaultAction()), menu);
 }
 
-QAction* CMainFrame::AddButton(QToolBar* bar, const ToolbarButtonDef& def,
-                               const QList<QPixmap>& images)
+QAction* CMainFrame::AddButton(QToolBar* bar, const ToolbarButtonDef& def)
 {
-    auto* action = new QAction(bar);
-    action->setData(def.id);
-    if (def.image >= 0 && def.image < images.size())
-        action->setIcon(QIcon(images[def.image]));
-    action->setToolTip(TooltipOf(def.id));
-    action->setStatusTip(PromptOf(def.id));
-    const int id = def.id;
-    connect(action, &QAction::triggered, this, [this, id] { SendCommand(id); });
+    QAction* action = m_registry->Action(def.id);
     bar->addAction(action);
     m_toolbarActions.append(action);
+    if (def.dropDown != MenuId::None)
+        AttachDropDown(qobject_cast<QToolButton*>(bar->widgetForAction(action)), def.dropDown);
     return action;
 }
 
@@ -280,14 +267,15 @@ bool CMainFrame::CreateAddressBand()
     m_wndAddressBar->setMaxVisibleItems(20);
     m_wndAddressBar->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(m_wndAddressBar->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { SendCommand(kIdOk); });
+            [this] { SendCommand(CommandId::Ok); });
 
     m_connectToolbar = new QToolBar(band);
     m_connectToolbar->setIconSize(QSize(16, 16));
-    const QList<QPixmap> images =
-        LoadToolbarImages(QStringLiteral("Go.bmp"), BuiltinImages::ConnectToolbarStrip(), 16);
+    m_registry->SetImages(
+        ImageStrip::Connect,
+        LoadToolbarImages(QStringLiteral("Go.bmp"), BuiltinImages::ConnectToolbarStrip(), 16));
     for (const ToolbarButtonDef& def : ConnectToolbarButtons())
-        AddButton(m_connectToolbar, def, images);
+        AddButton(m_connectToolbar, def);
     band->addWidget(m_connectToolbar);
     return true;
 }
@@ -299,10 +287,11 @@ bool CMainFrame::CreateSearchBand()
 
     m_searchToolbar = new QToolBar(band);
     m_searchToolbar->setIconSize(QSize(16, 16));
-    const QList<QPixmap> images =
-        LoadToolbarImages(QStringLiteral("search.bmp"), BuiltinImages::SearchToolbarStrip(), 16);
+    m_registry->SetImages(
+        ImageStrip::Search,
+        LoadToolbarImages(QStringLiteral("search.bmp"), BuiltinImages::SearchToolbarStrip(), 16));
     for (const ToolbarButtonDef& def : SearchToolbarButtons()) {
-        if (def.id == 59395) {
+        if (def.id == ToInt(CommandId::SearchSitePlaceHolder)) {
             // The place holder carries the search-site box.
             m_wndSearchSites = new QComboBox(m_searchToolbar);
             m_wndSearchSites->setObjectName(QStringLiteral("m_wndSearchSites"));
@@ -310,15 +299,7 @@ bool CMainFrame::CreateSearchBand()
             m_searchToolbar->addWidget(m_wndSearchSites);
             continue;
         }
-        QAction* action = AddButton(m_searchToolbar, def, images);
-        if (def.dropDown) {
-            auto* button = qobject_cast<QToolButton*>(m_searchToolbar->widgetForAction(action));
-            QList<MenuItemDef> menu144 = PopupMenu(144);
-            QMenu* menu = MenuFactory::Build(QString(), menu144, Sink(), this);
-            button->setMenu(menu);
-            button->setPopupMode(QToolButton::MenuButtonPopup);
-            m_dropDowns.insert(def.id, menu);
-        }
+        AddButton(m_searchToolbar, def);
     }
     band->addWidget(m_searchToolbar);
     return true;
@@ -344,11 +325,10 @@ bool CMainFrame::CreateMenuBand()
     auto* bar = new QMenuBar(m_menuBand);
     bar->setNativeMenuBar(false);
     const QList<MenuItemDef>& top = MainMenu();
-    const CommandSink sink = Sink();
     for (int i = 0; i < top.size(); ++i) {
         const QString title = m_bXPStyle == 1 && i < 9 ? QString::fromUtf8(kMenuBarButtons[i])
                                                        : top[i].text;
-        QMenu* menu = MenuFactory::Build(title, top[i].items, sink, bar);
+        QMenu* menu = MenuFactory::Build(title, top[i].items, *m_registry, bar);
         menu->setObjectName(QStringLiteral("menu%1").arg(i));
         bar->addMenu(menu);
         if (i == 0)
@@ -376,7 +356,6 @@ void CMainFrame::AttachRecentFiles(QMenu* fileMenu)
         m_recentActions.clear();
         const QStringList files = RecentFiles::Load();
         placeholder->setVisible(files.isEmpty());
-        placeholder->setEnabled(false);
         for (int i = 0; i < files.size(); ++i) {
             auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), fileMenu);
             action->setData(kRecentFileFirst + i);
@@ -386,14 +365,16 @@ void CMainFrame::AttachRecentFiles(QMenu* fileMenu)
             m_recentActions.append(action);
         }
     });
-    m_commands.BindRange(kRecentFileFirst, kRecentFileFirst + RecentFiles::kCount - 1,
-                         [this](int id) {
-                             const QString file = RecentFiles::Load().value(id - kRecentFileFirst);
-                             if (file.isEmpty())
-                                 return;
-                             if (CZelvoView* view = OnFileNew())
-                                 view->Navigate2(QUrl::fromLocalFile(file).toString());
-                         });
+    m_commands.BindRange(
+        kRecentFileFirst, kRecentFileFirst + RecentFiles::kCount - 1,
+        [this](int id) {
+            const QString file = RecentFiles::Load().value(id - kRecentFileFirst);
+            if (file.isEmpty())
+                return;
+            if (CZelvoView* view = OnFileNew())
+                view->Navigate2(QUrl::fromLocalFile(file).toString());
+        },
+        [](int id, CmdUI& ui) { ui.enabled = id - kRecentFileFirst < RecentFiles::Load().size(); });
 }
 
 bool CMainFrame::CreateStatusBar()
@@ -403,7 +384,7 @@ bool CMainFrame::CreateStatusBar()
     for (int id : kStatusPanes) {
         auto* pane = new QLabel(m_wndStatusBar);
         pane->setObjectName(QStringLiteral("pane%1").arg(id));
-        pane->setMinimumWidth(id == 59142 || id == 59139 ? 36 : 24);
+        pane->setMinimumWidth(id == kStatusKana || id == kStatusScrollLock ? 36 : 24);
         m_wndStatusBar->addPermanentWidget(pane);
         m_statusPanes.insert(id, pane);
     }
@@ -453,13 +434,9 @@ CmdUI CMainFrame::CommandState(int id) const
 
 void CMainFrame::UpdateToolbarStates()
 {
-    for (QAction* action : std::as_const(m_toolbarActions)) {
-        const CmdUI ui = CommandState(action->data().toInt());
-        action->setEnabled(ui.enabled);
-        action->setCheckable(ui.check >= 0);
-        if (ui.check >= 0)
-            action->setChecked(ui.check == 1);
-    }
+    // A key whose action is disabled does nothing, so the keys follow as the buttons do.
+    for (QAction* action : std::as_const(m_liveActions))
+        m_registry->Refresh(action);
 }
 
 bool CMainFrame::BarVisible(const QWidget* bar) const
@@ -488,72 +465,51 @@ void CMainFrame::BindCommands()
     BindViewCommands();
     BindFilterCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
-    m_commands.BindRange(3584, 4095, [this](int id) {
-        OpenUrlInNewTab(m_favoriteUrls.value(id - 3584));
+    m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
+        OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));
     });
-    m_commands.Bind(32868, [this] { OnTrayHide(); });
-    m_commands.Bind(57665, [this] { close(); });
-    m_commands.Bind(57664, [this] {
+    m_commands.Bind(CommandId::HideToTray, [this] { OnTrayHide(); });
+    m_commands.Bind(CommandId::AppExit, [this] { close(); });
+    m_commands.Bind(CommandId::AppAbout, [this] {
         CAboutDlg dialog(this);
         dialog.exec();
     });
-    m_commands.Bind(57601, [this] {
+    m_commands.Bind(CommandId::FileOpenStandard, [this] {
         const QString path = QFileDialog::getOpenFileName(this);
         if (path.isEmpty())
             return;
         if (CZelvoView* view = OnFileNew())
             view->Navigate2(QUrl::fromLocalFile(path).toString());
     });
-    m_commands.Bind(33057, [this] { OpenUrlInNewTab(m_openUrl); });
+    m_commands.Bind(CommandId::OpenUrl, [this] { OpenUrlInNewTab(m_openUrl); });
     // The choice holds for every later print and page setup.
-    m_commands.Bind(57606, [this] { CHtmlView::PrintSetup(this); });
-}
-
-void CMainFrame::CreateAccelerators()
-{
-    // On the frame itself, so they work whatever has the focus, the page included.
-    QMap<int, QList<QKeySequence>> keys;
-    for (const AcceleratorDef& def : Accelerators())
-        keys[def.id].append(QKeySequence(QKeyCombination(
-            static_cast<Qt::KeyboardModifiers>(def.modifiers), static_cast<Qt::Key>(def.key))));
-    // The system's close, which the window manager may not give us.
-    keys[57665].append(QKeySequence(Qt::ALT | Qt::Key_F4));
-    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
-        auto* action = new QAction(this);
-        action->setObjectName(QStringLiteral("accel%1").arg(it.key()));
-        action->setShortcuts(it.value());
-        action->setShortcutContext(Qt::WindowShortcut);
-        const int id = it.key();
-        connect(action, &QAction::triggered, this, [this, id] {
-            if (CommandState(id).enabled)
-                SendCommand(id);
-        });
-        addAction(action);
-    }
+    m_commands.Bind(CommandId::FilePrintSetup, [this] { CHtmlView::PrintSetup(this); });
 }
 
 void CMainFrame::BindBarCommands()
 {
-    auto bar = [this](int id, std::function<QWidget*()> widget, void (*saveHidden)(bool)) {
+    auto bar = [this](CommandId id, std::function<QWidget*()> widget, void (*saveHidden)(bool)) {
         m_commands.Bind(
             id, [this, widget, saveHidden] { ToggleBar(widget(), saveHidden); },
             [this, widget](CmdUI& ui) { ui.check = BarVisible(widget()) ? 1 : 0; });
     };
-    bar(59392, [this] { return Band(kBandToolbar); }, nullptr);
-    bar(32811, [this] { return m_wndStatusBar; }, TablistIni::SetStatusBar);
-    bar(32812, [this] { return Band(kBandAddress); }, TablistIni::SetAddressBar);
-    bar(32813, [this] { return Band(kBandSearch); }, TablistIni::SetSearchBar);
-    bar(32815, [this] { return Band(kBandTabs); }, TablistIni::SetTabBar);
-    m_commands.Bind(32896, [this] { OnFlipBars(); });
-    m_commands.Bind(32936, [this] { OnFullScreenBars(); });
-    m_commands.Bind(33000, [this] { m_wndAddressBar->setFocus(); });
-    m_commands.Bind(33001, [this] { m_wndSearchWords->setFocus(); });
-    m_commands.Bind(33002, [this] { m_wndSearchSites->setFocus(); });
+    bar(CommandId::ViewToolbar, [this] { return Band(kBandToolbar); }, nullptr);
+    bar(CommandId::ViewStatusBar, [this] { return m_wndStatusBar; }, TablistIni::SetStatusBar);
+    bar(CommandId::ViewAddressBar, [this] { return Band(kBandAddress); }, TablistIni::SetAddressBar);
+    bar(CommandId::ViewSearchBar, [this] { return Band(kBandSearch); }, TablistIni::SetSearchBar);
+    bar(CommandId::ViewTabBar, [this] { return Band(kBandTabs); }, TablistIni::SetTabBar);
+    m_commands.Bind(CommandId::ToggleAllBars, [this] { OnFlipBars(); });
+    m_commands.Bind(CommandId::MaximizeView, [this] { OnFullScreenBars(); });
+    m_commands.Bind(CommandId::FocusAddressBar, [this] { m_wndAddressBar->setFocus(); });
+    m_commands.Bind(CommandId::FocusSearchWords, [this] { m_wndSearchWords->setFocus(); });
+    m_commands.Bind(CommandId::FocusSearchSites, [this] { m_wndSearchSites->setFocus(); });
 }
 
 void CMainFrame::OnFlipBars()
 {
-    for (int id : {59392, 32811, 32812, 32813, 33003})
+    for (CommandId id :
+         {CommandId::ViewToolbar, CommandId::ViewStatusBar, CommandId::ViewAddressBar,
+          CommandId::ViewSearchBar, CommandId::ViewDockingBar})
         SendCommand(id);
     // The window tabs come with their own strip; until then there is none to flip.
 }
@@ -562,10 +518,10 @@ void CMainFrame::OnFullScreenBars()
 {
     if (BarVisible(Band(kBandToolbar)))
         Band(kBandToolbar)->hide();
-    const std::pair<int, QWidget*> bars[] = {{32811, m_wndStatusBar},
-                                             {32812, Band(kBandAddress)},
-                                             {32813, Band(kBandSearch)},
-                                             {32815, Band(kBandTabs)}};
+    const std::pair<CommandId, QWidget*> bars[] = {{CommandId::ViewStatusBar, m_wndStatusBar},
+                                                   {CommandId::ViewAddressBar, Band(kBandAddress)},
+                                                   {CommandId::ViewSearchBar, Band(kBandSearch)},
+                                                   {CommandId::ViewTabBar, Band(kBandTabs)}};
     for (const auto& [id, widget] : bars)
         if (BarVisible(widget))
             SendCommand(id);
@@ -576,9 +532,12 @@ void CMainFrame::OnFullScreenBars()
 
 void CMainFrame::BindTimerCommands()
 {
-    const std::pair<int, std::pair<int, int>> choices[] = {
-        {33045, {30, 30000}}, {33042, {1, 60000}}, {33043, {5, 300000}}, {33044, {10, 600000}},
-        {33046, {0, 0}}};
+    const std::pair<CommandId, std::pair<int, int>> choices[] = {
+        {CommandId::AutoRefresh30s, {30, 30000}},
+        {CommandId::AutoRefresh1m, {1, 60000}},
+        {CommandId::AutoRefresh5m, {5, 300000}},
+        {CommandId::AutoRefresh10m, {10, 600000}},
+        {CommandId::AutoRefreshOff, {0, 0}}};
     for (const auto& [id, choice] : choices) {
         const int minutes = choice.first;
         const int interval = choice.second;
@@ -653,7 +612,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 
 void CMainFrame::OnTabMenu(const QPoint& globalPos)
 {
-    QMenu* menu = MenuFactory::Build(QString(), PopupMenu(152), Sink(), this);
+    QMenu* menu = BuildPopupMenu(MenuId::Tab);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPos + QPoint(-5, 10));
 }
@@ -671,7 +630,7 @@ bool CMainFrame::IsRestoring() const
 void CMainFrame::OnOpenUrl(const QString& url)
 {
     m_openUrl = url;
-    SendCommand(33057);
+    SendCommand(CommandId::OpenUrl);
 }
 
 void CMainFrame::resizeEvent(QResizeEvent* event)

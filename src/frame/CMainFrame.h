@@ -4,7 +4,8 @@
 #include "frame/ClosedTabList.h"
 #include "frame/TabModel.h"
 #include "commands/CommandMap.h"
-#include "commands/MenuFactory.h"
+#include "commands/CommandRegistry.h"
+#include "commands/MenuResources.h"
 #include "bars/ISearchBarsHost.h"
 #include "view/IViewHost.h"
 #include "view/ViewSwitches.h"
@@ -41,6 +42,20 @@ enum BandId {
     kBandTabs = 59405,
 };
 
+// The status bar's children after pane 0, in their order: seven holders for the
+// setting buttons, then the kana and scroll-lock indicators.
+enum StatusPaneId {
+    kStatusPane1 = 33026,
+    kStatusPane2 = 33028,
+    kStatusPane3 = 61446,
+    kStatusPane4 = 61447,
+    kStatusPane5 = 61449,
+    kStatusPane6 = 63006,
+    kStatusPane7 = 63008,
+    kStatusKana = 59142,
+    kStatusScrollLock = 59139,
+};
+
 // The single top-level window: bars, menus, the MDI area with the tabs, the
 // frame timers and the command dispatch.
 class CMainFrame : public QMainWindow, public IViewHost, public ISearchBarsHost {
@@ -56,16 +71,23 @@ public:
 
     // Runs a command now / after the current event. Unhandled ids do nothing.
     void SendCommand(int id) override;
+    void SendCommand(CommandId id) { SendCommand(ToInt(id)); }
     void PostCommand(int id) override;
     CmdUI CommandState(int id) const;
+    CmdUI CommandState(CommandId id) const { return CommandState(ToInt(id)); }
     bool CommandEnabled(int id) const override { return CommandState(id).enabled; }
     void CommandStatesChanged() override { emit commandRan(0); }
     bool IsCommandHandled(int id) const { return m_commands.Has(id); }
+    // The one action of each command: menus, toolbars and keys all use it.
+    CommandRegistry& Registry() { return *m_registry; }
+    // A popup menu of the resources, its items issuing their commands here.
+    QMenu* BuildPopupMenu(MenuId menu);
 
     // A second start's command line (hand-over).
     void OnCopyData(const QByteArray& text);
 
-    // Enabled and checked states of every toolbar button, from the update handlers.
+    // Enabled and checked states of every toolbar button and every command that
+    // has a key, from the update handlers.
     void UpdateToolbarStates();
 
     // Status bar pane 0.
@@ -87,10 +109,10 @@ public:
     ViewSwitches& Switches() override { return m_switches; }
     QByteArray StartupCommandLine() const override { return m_startupCommandLine; }
     void SetStartupCommandLine(const QByteArray& line) { m_startupCommandLine = line; }
-    // A new tab with a document of its own, whatever the tab limit (57600).
+    // A new tab with a document of its own, whatever the tab limit.
     CZelvoView* OnFileNew();
     void OpenUrlInNewTab(const QString& url) override;
-    // Command 33057: opens url in a new tab, for panes that hold an address.
+    // Opens url in a new tab through its command, for panes that hold an address.
     void OnOpenUrl(const QString& url);
     // The view of the active tab when it is a browser view; null otherwise.
     CZelvoView* ActiveZelvoView() const override;
@@ -121,7 +143,7 @@ public:
     const QPixmap& SkinBitmap() const { return m_skin; }
     bool WindowTabsOnTop() const { return m_windowTabsOnTop; }
     bool IsTitleWatchRunning() const;
-    // Starts or stops the forbidden-title watch (timer 37014).
+    // Starts or stops the forbidden-title watch.
     void SetTitleWatch(bool on);
     // Binds more commands (subsystems that keep their handlers in files of their own).
     CommandMap& Commands() { return m_commands; }
@@ -131,7 +153,9 @@ public:
     bool IsAutoRefreshRunning() const;
     int AutoRefreshInterval() const;
     QMenu* PopupFor(int buttonId) const { return m_dropDowns.value(buttonId); }
+    QMenu* PopupFor(CommandId buttonId) const { return PopupFor(ToInt(buttonId)); }
     QToolButton* ToolButton(int id) const;
+    QToolButton* ToolButton(CommandId id) const { return ToolButton(ToInt(id)); }
 
     QStatusBar* m_wndStatusBar = nullptr;
     QComboBox* m_wndAddressBar = nullptr;
@@ -142,7 +166,7 @@ public:
 
     // The ordered tabs; the tab bar shows them.
     TabModel m_tabFrames;
-    // URL of favourites menu item k (command 3584 + k).
+    // URL of favourites menu item k (its command is FavoriteCommand(k)).
     QStringList m_favoriteUrls;
 
 signals:
@@ -163,9 +187,8 @@ protected:
 private:
     // The address box takes the width its row leaves (after each resize).
     void FitAddressBand();
-    CommandSink Sink();
+    void CreateCommandRegistry();
     void BindCommands();
-    void CreateAccelerators();
     void BindBarCommands();
     void BindTimerCommands();
 
@@ -176,13 +199,12 @@ private:
     bool CreateTabBand();
     bool CreateStatusBar();
     QToolBar* AddBand(int bandId, const QString& text, const QString& name);
-    QAction* AddButton(QToolBar* bar, const ToolbarButtonDef& def, const QList<QPixmap>& images);
+    QAction* AddButton(QToolBar* bar, const ToolbarButtonDef& def);
     QComboBox* AddBox(QToolBar* band, const QString& name);
     void AttachRecentFiles(QMenu* fileMenu);
     void LoadSkin();
     void ApplySkinTo(QToolBar* band);
-    QMenu* DropDownMenu(int resourceId);
-    void AttachDropDown(QToolButton* button, int resourceId);
+    void AttachDropDown(QToolButton* button, MenuId menu);
 
     // Bar toggles: flips a bar and stores whether it is now hidden.
     void ToggleBar(QWidget* bar, void (*saveHidden)(bool hidden));
@@ -221,6 +243,7 @@ private:
 
     int m_bXPStyle = 0;
     CommandMap m_commands;
+    CommandRegistry* m_registry = nullptr;
     QMap<int, QToolBar*> m_bands;
     QToolBar* m_menuBand = nullptr;
     CBandLayout m_bandLayout{*this};
@@ -229,6 +252,8 @@ private:
     QMap<int, QWidget*> m_statusPanes;
     QMap<int, QMenu*> m_dropDowns;
     QList<QAction*> m_toolbarActions;
+    // The actions whose state shows without a menu: toolbar buttons and keys.
+    QList<QAction*> m_liveActions;
     QList<QAction*> m_recentActions;
     QPixmap m_skin;
     // Where the window tabs go when they are made: above the pages, or below.

@@ -6,7 +6,7 @@
 class QPainter;
 class TabModel;
 
-// The tab strip of band 59405: paints its own tabs in the colours of Color.ini
+// The tab strip of the tab band: paints its own tabs in the colours of Color.ini
 // and lets the band's background (the skin) show around them.
 class CTabBarCtrl : public QTabBar {
     Q_OBJECT

@@ -44,7 +44,7 @@ CZelvoView* CMainFrame::MakeTab(CZelvoDoc* document, bool opensOwnPage)
     frame->SetView(view);
     m_wndMDIClient->addSubWindow(frame);
     connect(frame, &CChildFrame::closeRequested, this, [this, frame] {
-        // Its own close box closes the active tab, like 32814.
+        // Its own close box closes the active tab, as the tab-close command does.
         m_wndMDIClient->setActiveSubWindow(frame);
         SendCommand(ToInt(CommandId::TabClose));
     });
@@ -435,10 +435,15 @@ void CMainFrame::BindBrowserCommands()
 void CMainFrame::BindViewCommands()
 {
     // The view's own commands reach the active tab's view; without one they are disabled.
-    static const int kViewCommands[] = {32769, 32770, 32771, 32772, 32773, 32925, 32963,
-                                        32980, 32997, 33039, 57604, 57607, 32956, 32801,
-                                        32810};
-    for (int id : kViewCommands) {
+    using C = CommandId;
+    static const C kViewCommands[] = {
+        C::TextSizeSmallest, C::TextSizeSmaller,    C::TextSizeMedium,
+        C::TextSizeLarger,   C::TextSizeLargest,    C::StatusUrlOnly,
+        C::NavigateLock,     C::AlwaysMosaicFilter, C::FavoritesHtmlAtStart,
+        C::FileOpen,         C::FileSaveAs,         C::FilePrint,
+        C::PrintPage,        C::ViewSource,         C::Search};
+    for (CommandId command : kViewCommands) {
+        const int id = ToInt(command);
         m_commands.Bind(
             id,
             [this, id] {

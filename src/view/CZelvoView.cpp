@@ -121,8 +121,6 @@ CZelvoView::CZelvoView(IViewHost* host, CZelvoDoc* document, QWidget* parent)
     run(CommandId::PrintPage, [this] { ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_DODEFAULT); });
     run(CommandId::ViewSource, [this] { ViewSource(); });
     run(CommandId::Search, [this] { ShowFindBar(); });
-    // The encoding items are made at run time; the view owns their range.
-    m_commands.BindRange(kEncodingFirst, kEncodingLast, [](int) {});
 }
 
 CZelvoView::~CZelvoView() = default;
