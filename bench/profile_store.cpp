@@ -21,10 +21,10 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     const QString path = dir.path() + "/Address.ini";
     for (int i = 0; i < 200; ++i)
-        WritePrivateProfileStringA("address", QByteArray::number(i).constData(),
-                                   ("http://www.example.com/path/to/page" + QByteArray::number(i) +
-                                    ".html").constData(),
-                                   path);
+        WritePrivateProfileStringA(
+            "address", QByteArray::number(i).constData(),
+            ("http://www.example.com/path/to/page" + QByteArray::number(i) + ".html").constData(),
+            path);
 
     const int runs = 2000;
     std::vector<qint64> reads;

@@ -80,8 +80,8 @@ void OpenTabs(HttpServer& server)
         refreshes.push_back(clock.nsecsElapsed() / 1e6);
     }
     std::printf("(a) new tab to document complete, 18 tabs: median %.1f ms\n", Median(opens));
-    std::printf("(b) RefreshTabLabels with %d tabs, Window_List.ini written: median %.3f ms\n", frame.TabCount(),
-                Median(refreshes));
+    std::printf("(b) RefreshTabLabels with %d tabs, Window_List.ini written: median %.3f ms\n",
+                frame.TabCount(), Median(refreshes));
 }
 
 // One cold start: a new process, timed from its start to its "loaded" line.
@@ -139,7 +139,8 @@ int main(int argc, char* argv[])
     QTemporaryDir home;
     qputenv("ZELVO_HOME", QFile::encodeName(home.path()));
     HttpServer server;
-    const QByteArray page = "<html><head><title>ベンチ</title></head><body><p>local page</p></body></html>";
+    const QByteArray page =
+        "<html><head><title>ベンチ</title></head><body><p>local page</p></body></html>";
     server.route("/page", "text/html; charset=utf-8", page);
     qputenv("ZELVO_HOMEPAGE", server.url("/page").toString().toUtf8());
     OpenTabs(server);

@@ -70,20 +70,73 @@ void TestCommands::builtCommandsAreHandled_data()
     QTest::addColumn<CommandId>("id");
     // Frame, tab and page commands that exist now; a lost binding shows up here.
     using C = CommandId;
-    for (C id : {C::FileNewUnlimited, C::FileOpenStandard, C::FilePrintSetup, C::AppAbout,
-                 C::AppExit, C::OpenUrl, C::ViewToolbar, C::ViewStatusBar, C::ViewAddressBar,
-                 C::ViewSearchBar, C::ViewTabBar, C::ToggleAllBars, C::MaximizeView,
-                 C::FocusAddressBar, C::FocusSearchWords, C::FocusSearchSites, C::AutoRefresh1m,
-                 C::AutoRefresh5m, C::AutoRefresh10m, C::AutoRefresh30s, C::AutoRefreshOff,
-                 C::HideToTray, C::AuthorHomePage, C::HelpIndex, C::Connect, C::Ok, C::TabClose,
-                 C::FileClose, C::FileNew, C::TabMoveRight, C::TabMoveLeft, C::TabLock,
-                 C::HideChildTabs, C::NextTab, C::PreviousTab, C::RefreshTabLabels, C::GoForward,
-                 C::GoBack, C::GoHome, C::Refresh, C::RefreshCompletely, C::Stop, C::PrintPreview,
-                 C::PageSetup, C::PageProperties, C::SelectAll, C::EditUndo, C::EditRedo,
-                 C::EditCut, C::EditCopy, C::EditPaste, C::RefreshAll, C::TextSizeSmallest,
-                 C::TextSizeSmaller, C::TextSizeMedium, C::TextSizeLarger, C::TextSizeLargest,
-                 C::StatusUrlOnly, C::NavigateLock, C::AlwaysMosaicFilter, C::FavoritesHtmlAtStart,
-                 C::FileOpen, C::FileSaveAs, C::FilePrint, C::PrintPage, C::ViewSource, C::Search})
+    for (C id : {C::FileNewUnlimited,
+                 C::FileOpenStandard,
+                 C::FilePrintSetup,
+                 C::AppAbout,
+                 C::AppExit,
+                 C::OpenUrl,
+                 C::ViewToolbar,
+                 C::ViewStatusBar,
+                 C::ViewAddressBar,
+                 C::ViewSearchBar,
+                 C::ViewTabBar,
+                 C::ToggleAllBars,
+                 C::MaximizeView,
+                 C::FocusAddressBar,
+                 C::FocusSearchWords,
+                 C::FocusSearchSites,
+                 C::AutoRefresh1m,
+                 C::AutoRefresh5m,
+                 C::AutoRefresh10m,
+                 C::AutoRefresh30s,
+                 C::AutoRefreshOff,
+                 C::HideToTray,
+                 C::AuthorHomePage,
+                 C::HelpIndex,
+                 C::Connect,
+                 C::Ok,
+                 C::TabClose,
+                 C::FileClose,
+                 C::FileNew,
+                 C::TabMoveRight,
+                 C::TabMoveLeft,
+                 C::TabLock,
+                 C::HideChildTabs,
+                 C::NextTab,
+                 C::PreviousTab,
+                 C::RefreshTabLabels,
+                 C::GoForward,
+                 C::GoBack,
+                 C::GoHome,
+                 C::Refresh,
+                 C::RefreshCompletely,
+                 C::Stop,
+                 C::PrintPreview,
+                 C::PageSetup,
+                 C::PageProperties,
+                 C::SelectAll,
+                 C::EditUndo,
+                 C::EditRedo,
+                 C::EditCut,
+                 C::EditCopy,
+                 C::EditPaste,
+                 C::RefreshAll,
+                 C::TextSizeSmallest,
+                 C::TextSizeSmaller,
+                 C::TextSizeMedium,
+                 C::TextSizeLarger,
+                 C::TextSizeLargest,
+                 C::StatusUrlOnly,
+                 C::NavigateLock,
+                 C::AlwaysMosaicFilter,
+                 C::FavoritesHtmlAtStart,
+                 C::FileOpen,
+                 C::FileSaveAs,
+                 C::FilePrint,
+                 C::PrintPage,
+                 C::ViewSource,
+                 C::Search})
         QTest::newRow(QByteArray::number(ToInt(id)).constData()) << id;
 }
 
@@ -236,9 +289,8 @@ void TestCommands::keysShownAreTheKeys()
                 QKeySequence::fromString(action->text().mid(tab + 1).remove("VK_"));
             QVERIFY2(!key.isEmpty(), qPrintable(action->text()));
             // Undo keeps its text, but Ctrl+Z is the mosaic filter's.
-            QAction* owner = MenuFactory::CommandOf(action) == ToInt(CommandId::EditUndo)
-                                 ? mosaic
-                                 : action;
+            QAction* owner =
+                MenuFactory::CommandOf(action) == ToInt(CommandId::EditUndo) ? mosaic : action;
             QVERIFY2(owner->shortcut() == key, qPrintable(action->text()));
         }
     };
@@ -258,8 +310,8 @@ void TestCommands::acceleratorsWorkFromThePage()
     QVERIFY(view);
     QTRY_VERIFY_WITH_TIMEOUT(!view->GetBusy() && !view->GetLocationURL().isEmpty(), 15000);
     m_frame->activateWindow();
-    QWidget* page = view->GetWebView()->focusProxy() ? view->GetWebView()->focusProxy()
-                                                     : view->GetWebView();
+    QWidget* page =
+        view->GetWebView()->focusProxy() ? view->GetWebView()->focusProxy() : view->GetWebView();
     page->setFocus();
     QVERIFY(!m_frame->Switches().statusUrlOnly);
     QTest::keyClick(page, Qt::Key_U, Qt::ControlModifier);
@@ -290,8 +342,8 @@ void TestCommands::recentFilesInFileMenu()
         RecentFiles::Add(QStringLiteral("/tmp/f%1.html").arg(i));
     RecentFiles::Add(page);
     emit file->aboutToShow();
-    QCOMPARE(recent(), (QStringList{"&1 " + page, "&2 /tmp/f4.html", "&3 /tmp/f3.html",
-                                    "&4 /tmp/f2.html"}));
+    QCOMPARE(recent(),
+             (QStringList{"&1 " + page, "&2 /tmp/f4.html", "&3 /tmp/f3.html", "&4 /tmp/f2.html"}));
     m_frame->SendCommand(CommandId::RecentFile1);
     QCOMPARE(m_frame->TabCount(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(m_frame->TabView(0)->GetLocationURL().endsWith("page.html"), 15000);

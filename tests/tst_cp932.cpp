@@ -24,8 +24,10 @@ void TestCp932::roundTrip_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("ascii") << QStringLiteral("abc") << QByteArray("abc");
-    QTest::newRow("trail 0x5C") << QStringLiteral("表ソ能") << QByteArray("\x95\x5c\x83\x5c\x94\x5c");
-    QTest::newRow("half-width kana") << QStringLiteral("ﾊﾞｰｼﾞｮﾝ") << QByteArray("\xca\xde\xb0\xbc\xde\xae\xdd");
+    QTest::newRow("trail 0x5C") << QStringLiteral("表ソ能")
+                                << QByteArray("\x95\x5c\x83\x5c\x94\x5c");
+    QTest::newRow("half-width kana")
+        << QStringLiteral("ﾊﾞｰｼﾞｮﾝ") << QByteArray("\xca\xde\xb0\xbc\xde\xae\xdd");
     QTest::newRow("wave dash") << QStringLiteral("～") << QByteArray("\x81\x60");
     QTest::newRow("nec special") << QStringLiteral("①") << QByteArray("\x87\x40");
     QTest::newRow("unmappable") << QStringLiteral("x😀한") << QByteArray("x??");
@@ -47,7 +49,8 @@ void TestCp932::keepingAll_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("emoji and hangul") << QStringLiteral("x😀한") << QByteArray("x&#128512;&#54620;");
     QTest::newRow("japanese and u-umlaut") << QStringLiteral("表ü") << QByteArray("\x95\x5c&#252;");
-    QTest::newRow("literal reference") << QStringLiteral("&#128512;") << QByteArray("&#38;#128512;");
+    QTest::newRow("literal reference")
+        << QStringLiteral("&#128512;") << QByteArray("&#38;#128512;");
     QTest::newRow("plain ampersand") << QStringLiteral("a&b;#") << QByteArray("a&b;#");
     QTest::newRow("question marks") << QStringLiteral("??") << QByteArray("??");
 }
@@ -64,13 +67,15 @@ void TestCp932::storedAddress_data()
 {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("ascii unchanged") << QStringLiteral("HTTP://Host/a b?q=%41") << QStringLiteral("HTTP://Host/a b?q=%41");
+    QTest::newRow("ascii unchanged")
+        << QStringLiteral("HTTP://Host/a b?q=%41") << QStringLiteral("HTTP://Host/a b?q=%41");
     QTest::newRow("path and query")
         << QStringLiteral("http://h/ü😀.html?q=汉字")
         << QStringLiteral("http://h/%C3%BC%F0%9F%98%80.html?q=%E6%B1%89%E5%AD%97");
     QTest::newRow("file") << QStringLiteral("file:///tmp/ページ.html")
                           << QStringLiteral("file:///tmp/%E3%83%9A%E3%83%BC%E3%82%B8.html");
-    QTest::newRow("no scheme kept") << QStringLiteral("/tmp/ü.html") << QStringLiteral("/tmp/ü.html");
+    QTest::newRow("no scheme kept")
+        << QStringLiteral("/tmp/ü.html") << QStringLiteral("/tmp/ü.html");
 }
 
 void TestCp932::storedAddress()
@@ -89,7 +94,9 @@ void TestCp932::toUnicodeStaysDisplayable_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("cut inside a character")
         << Cp932::CutBytes(QByteArray("\x95\x5c\x83\x5c"), 3) << QStringLiteral("表");
-    QTest::newRow("invalid byte") << QByteArray("a\xff" "b") << QStringLiteral("a\uFFFDb");
+    QTest::newRow("invalid byte") << QByteArray("a\xff"
+                                                "b")
+                                  << QStringLiteral("a\uFFFDb");
     QTest::newRow("lead before blank") << QByteArray("\x81 b") << QStringLiteral("\uFFFD b");
     QTest::newRow("empty") << QByteArray() << QString();
 }

@@ -62,7 +62,6 @@ void ClickElement(CHtmlView* view, const char* id)
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(at[0].toInt(), at[1].toInt()));
 }
 
-
 class ProbeView : public CZelvoView {
 public:
     using CZelvoView::CZelvoView;
@@ -222,11 +221,14 @@ void TestFilterView::scriptAddresses_data()
         QTest::addRow("%s, url_sec on", how) << 1 << how << address << "refused";
         QTest::addRow("%s, url_sec off", how) << 0 << how << address << "ran";
     }
-    QTest::newRow("escaped script link, url_sec off")
-        << 0 << "link" << "javascript:void(document.title%3D'ran')" << "ran";
+    QTest::newRow("escaped script link, url_sec off") << 0 << "link"
+                                                      << "javascript:void(document.title%3D'ran')"
+                                                      << "ran";
     // The engine drops tabs and leading blanks from an address.
     QTest::newRow("tab inside the scheme, url_sec on")
-        << 1 << "link" << "java&#9;script:void(document.title='ran')" << "refused";
+        << 1 << "link"
+        << "java&#9;script:void(document.title='ran')"
+        << "refused";
     // "<script" counts as written, not as the engine encodes it.
     const QString query = QStringLiteral("/p.html?q=\"><script>document.title='ran'</script>");
     const QString data = QStringLiteral("data:text/html,<script>document.title='ran'</script>");
@@ -234,7 +236,9 @@ void TestFilterView::scriptAddresses_data()
     QTest::newRow("typed <script> in a query, url_sec off") << 0 << "typed" << query << "loaded";
     QTest::newRow("typed data: page, url_sec on") << 1 << "typed" << data << "refused";
     QTest::newRow("typed data: page, url_sec off") << 0 << "typed" << data << "ran";
-    QTest::newRow("typed %3Cscript, url_sec on") << 1 << "typed" << "/p%3Cscript%3E" << "loaded";
+    QTest::newRow("typed %3Cscript, url_sec on") << 1 << "typed"
+                                                 << "/p%3Cscript%3E"
+                                                 << "loaded";
     QTest::newRow("page writes <script> in a query, url_sec on")
         << 1 << "location.href" << query << "refused";
 }
@@ -416,13 +420,20 @@ void TestFilterView::tabClosedWhileDialogIsOpen_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("close");
-    QTest::newRow("filter question, close command") << "question" << "command";
-    QTest::newRow("alert, close command") << "alert" << "command";
-    QTest::newRow("alert, title watch") << "alert" << "title watch";
-    QTest::newRow("confirm, posted close") << "confirm" << "posted";
-    QTest::newRow("properties, close command") << "properties" << "command";
-    QTest::newRow("print preview, title watch") << "preview" << "title watch";
-    QTest::newRow("file open, close command") << "open" << "command";
+    QTest::newRow("filter question, close command") << "question"
+                                                    << "command";
+    QTest::newRow("alert, close command") << "alert"
+                                          << "command";
+    QTest::newRow("alert, title watch") << "alert"
+                                        << "title watch";
+    QTest::newRow("confirm, posted close") << "confirm"
+                                           << "posted";
+    QTest::newRow("properties, close command") << "properties"
+                                               << "command";
+    QTest::newRow("print preview, title watch") << "preview"
+                                                << "title watch";
+    QTest::newRow("file open, close command") << "open"
+                                              << "command";
 }
 
 void TestFilterView::tabClosedWhileDialogIsOpen()
@@ -649,11 +660,10 @@ void TestFilterView::playerPageLoadsMedia()
     CZelvoView* view = Active();
     RunJs(view, "location.href='/tone.mp3'");
     WaitIdle(view, QUrl::fromLocalFile(m_home->file("media.html")).toString());
-    QTRY_VERIFY_WITH_TIMEOUT(
-        RunJs(view, "var m=document.querySelector('#player > audio');"
-                    "m&&!m.error&&m.readyState>=1&&m.duration>0.05")
-            .toBool(),
-        10000);
+    QTRY_VERIFY_WITH_TIMEOUT(RunJs(view, "var m=document.querySelector('#player > audio');"
+                                         "m&&!m.error&&m.readyState>=1&&m.duration>0.05")
+                                 .toBool(),
+                             10000);
     QVERIFY(m_server->requestCount("/tone.mp3") > 0);
     // Any other local page stays off the web.
     view->Navigate2(QUrl::fromLocalFile(m_home->file("home.html")).toString());
@@ -662,8 +672,8 @@ void TestFilterView::playerPageLoadsMedia()
     RunJs(view, "var a=new Audio();a.id='refused';a.src='" + Url("/tone.mp3") +
                     "';document.body.appendChild(a);");
     // The element's own failure ends its attempt to load.
-    QTRY_VERIFY_WITH_TIMEOUT(RunJs(view, "document.getElementById('refused').error !== null").toBool(),
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        RunJs(view, "document.getElementById('refused').error !== null").toBool(), 10000);
     QCOMPARE(m_server->requestCount("/tone.mp3"), before);
 }
 

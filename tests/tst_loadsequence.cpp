@@ -17,12 +17,14 @@ void TestLoadSequence::events_data()
     // "start a", "url a", "ok a" / "stop a" / "fail a" (the load ends), "mute -".
     QTest::addColumn<QString>("reports");
     QTest::addColumn<QString>("events");
-    QTest::newRow("plain load") << "accept a start a url a ok a" << "begin commit:a end:ok";
+    QTest::newRow("plain load") << "accept a start a url a ok a"
+                                << "begin commit:a end:ok";
     QTest::newRow("address before start") << "accept a url a start a ok a"
                                           << "begin commit:a end:ok";
-    QTest::newRow("refused load raises nothing") << "refuse a start a stop a" << "";
-    QTest::newRow("refusal after the page was shown")
-        << "accept a start a url a refuse b stop b" << "begin commit:a end:ok";
+    QTest::newRow("refused load raises nothing") << "refuse a start a stop a"
+                                                 << "";
+    QTest::newRow("refusal after the page was shown") << "accept a start a url a refuse b stop b"
+                                                      << "begin commit:a end:ok";
     QTest::newRow("joins a refused load") << "refuse a start a accept b url b ok b"
                                           << "begin commit:b end:ok";
     QTest::newRow("server redirect is one page") << "accept a start a redirect b url b ok b"
@@ -30,10 +32,12 @@ void TestLoadSequence::events_data()
     QTest::newRow("page redirect is a new page")
         << "accept a start a url a ok a redirect b start b url b ok b"
         << "begin commit:a end:ok begin commit:b end:ok";
-    QTest::newRow("failed before an address") << "accept a start a fail a" << "begin end:fail";
+    QTest::newRow("failed before an address") << "accept a start a fail a"
+                                              << "begin end:fail";
     QTest::newRow("second end is not reported") << "accept a start a url a ok a ok a"
                                                 << "begin commit:a end:ok";
-    QTest::newRow("closed view is quiet") << "accept a mute - start a url a ok a" << "";
+    QTest::newRow("closed view is quiet") << "accept a mute - start a url a ok a"
+                                          << "";
     QTest::newRow("page begun without a question") << "begin - start a url a ok a"
                                                    << "begin commit:a end:ok";
 }

@@ -86,9 +86,9 @@ void TestMainFrame::emptyDirectoryDefaults()
     QCOMPARE(bar->actions().first()->text(), QStringLiteral("ファイル(&F)"));
     QCOMPARE(bar->actions().last()->text(), QStringLiteral("ヘルプ(&H)"));
     // Ten panes: the message area and nine child panes.
-    QCOMPARE(frame->m_wndStatusBar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)
-                 .size(),
-             9);
+    QCOMPARE(
+        frame->m_wndStatusBar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(),
+        9);
     QVERIFY(frame->StatusPane(kStatusPane7));
     // Nothing was written by just starting.
     QVERIFY(!m_home->exists("Tablist.ini"));
@@ -249,7 +249,6 @@ void TestMainFrame::fullScreenHidesVisibleBars()
     QCOMPARE(ProfileStore::GetString("Window", "tabbar", "", 10, SettingsPath("Tablist.ini")),
              QByteArray("1"));
 }
-
 
 void TestMainFrame::skinUnderBandsAndTabs()
 {

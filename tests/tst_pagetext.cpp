@@ -67,7 +67,8 @@ QByteArray Page(const QString& title, const QByteArray& body = QByteArray())
 // How a label or tool tip shows its text, as the user reads it.
 QString Shown(const QString& text, Qt::TextFormat format)
 {
-    const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
+    const bool rich =
+        format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
     QTextDocument document;
     if (rich)
         document.setHtml(text);
@@ -134,8 +135,8 @@ QString TestPageText::WideAddress() const
 void TestPageText::addressesComeBackUnchanged_data()
 {
     QTest::addColumn<QString>("way");
-    for (const char* way : {"command line", "hand-over", "reopen closed tab", "restore",
-                            "address history"})
+    for (const char* way :
+         {"command line", "hand-over", "reopen closed tab", "restore", "address history"})
         QTest::newRow(way) << QString::fromLatin1(way);
 }
 

@@ -78,14 +78,17 @@ void TestProfileStore::readsValues_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("plain") << QByteArray("[S]\r\nk=v\r\n") << QByteArray("v");
-    QTest::newRow("blanks around =") << QByteArray("[S]\r\n  k  =   v w  \r\n") << QByteArray("v w");
+    QTest::newRow("blanks around =")
+        << QByteArray("[S]\r\n  k  =   v w  \r\n") << QByteArray("v w");
     QTest::newRow("blank section name") << QByteArray("[ S ]\r\nk=v\r\n") << QByteArray("v");
     QTest::newRow("LF only") << QByteArray("[S]\nk=v\n") << QByteArray("v");
     QTest::newRow("no final newline") << QByteArray("[S]\r\nk=v") << QByteArray("v");
     QTest::newRow("first duplicate wins") << QByteArray("[S]\r\nk=1\r\nk=2\r\n") << QByteArray("1");
-    QTest::newRow("first section wins") << QByteArray("[S]\r\nk=1\r\n[S]\r\nk=2\r\n") << QByteArray("1");
+    QTest::newRow("first section wins")
+        << QByteArray("[S]\r\nk=1\r\n[S]\r\nk=2\r\n") << QByteArray("1");
     QTest::newRow("comment is no key") << QByteArray("[S]\r\n;k=c\r\nk=v\r\n") << QByteArray("v");
-    QTest::newRow("double quotes dropped") << QByteArray("[S]\r\nk=\"a b\"\r\n") << QByteArray("a b");
+    QTest::newRow("double quotes dropped")
+        << QByteArray("[S]\r\nk=\"a b\"\r\n") << QByteArray("a b");
     QTest::newRow("single quotes dropped") << QByteArray("[S]\r\nk='a'\r\n") << QByteArray("a");
     QTest::newRow("lone quote kept") << QByteArray("[S]\r\nk=\"a\r\n") << QByteArray("\"a");
     QTest::newRow("empty value") << QByteArray("[S]\r\nk=\r\n") << QByteArray("");
@@ -174,8 +177,10 @@ void TestProfileStore::valuesCutToBuffer()
     QCOMPARE(QByteArray(buffer), QByteArray("abcd"));
     QCOMPARE(buffer[5], 'X');
     // A cut by bytes may split a double-byte character.
-    QCOMPARE(ProfileStore::GetString("S", "j", "", 4, SettingsPath("a.ini")), QByteArray("\x95\x5c\x95"));
-    QCOMPARE(GetPrivateProfileStringA("S", "none", "defaultlong", buffer, 4, SettingsPath("a.ini")), 3ul);
+    QCOMPARE(ProfileStore::GetString("S", "j", "", 4, SettingsPath("a.ini")),
+             QByteArray("\x95\x5c\x95"));
+    QCOMPARE(GetPrivateProfileStringA("S", "none", "defaultlong", buffer, 4, SettingsPath("a.ini")),
+             3ul);
     QCOMPARE(QByteArray(buffer), QByteArray("def"));
     QCOMPARE(GetPrivateProfileStringA("S", "k", "", buffer, 0, SettingsPath("a.ini")), 0ul);
 }
@@ -185,7 +190,8 @@ void TestProfileStore::bufferCallListsNames()
     TempHome home;
     home.write("a.ini", "[One]\r\na=1\r\nb=2\r\n[Two]\r\n");
     char buffer[64];
-    unsigned long n = GetPrivateProfileStringA(nullptr, nullptr, "", buffer, 64, SettingsPath("a.ini"));
+    unsigned long n =
+        GetPrivateProfileStringA(nullptr, nullptr, "", buffer, 64, SettingsPath("a.ini"));
     QCOMPARE(QByteArray(buffer, static_cast<int>(n) + 1), QByteArray("One\0Two\0\0", 9));
     n = GetPrivateProfileStringA("one", nullptr, "", buffer, 64, SettingsPath("a.ini"));
     QCOMPARE(QByteArray(buffer, static_cast<int>(n) + 1), QByteArray("a\0b\0\0", 5));
@@ -236,7 +242,8 @@ void TestProfileStore::writeKeepsOtherLinesByteForByte_data()
                                 << QByteArray(f).replace("statusbar=1\r\n", "");
     QTest::newRow("delete section")
         << QByteArray("window") << QByteArray() << QByteArray("<null>")
-        << QByteArray(f).replace("[Window]\r\nstatusbar=1\r\ntitle=\x95\x5c\x83\x5c\x94\x5c\r\n\r\n", "");
+        << QByteArray(f).replace(
+               "[Window]\r\nstatusbar=1\r\ntitle=\x95\x5c\x83\x5c\x94\x5c\r\n\r\n", "");
     QTest::newRow("japanese value")
         << QByteArray("Skin") << QByteArray("name") << QByteArray("\x95\x5c.bmp")
         << QByteArray(f).replace("blue.bmp", "\x95\x5c.bmp");
@@ -251,8 +258,9 @@ void TestProfileStore::writeKeepsOtherLinesByteForByte()
     TempHome home;
     home.write("Tablist.ini", kOriginalFile);
     const char* v = value == "<null>" ? nullptr : value.constData();
-    QVERIFY(WritePrivateProfileStringA(section.constData(), key.isNull() ? nullptr : key.constData(),
-                                       v, SettingsPath("Tablist.ini")));
+    QVERIFY(WritePrivateProfileStringA(section.constData(),
+                                       key.isNull() ? nullptr : key.constData(), v,
+                                       SettingsPath("Tablist.ini")));
     QCOMPARE(home.read("Tablist.ini"), expected);
 }
 
@@ -261,9 +269,9 @@ void TestProfileStore::batchWritesLikeSingleWrites_data()
     // Writes as "section/key=value"; "section/key" deletes the key, "section" the section.
     QTest::addColumn<QByteArrayList>("writes");
     QTest::addColumn<int>("replaces");
-    QTest::newRow("list rewritten") << QByteArrayList{"Window", "Window/count=2", "Window/0=a",
-                                                      "Window/1=b", "window/2=c"}
-                                    << 1;
+    QTest::newRow("list rewritten")
+        << QByteArrayList{"Window", "Window/count=2", "Window/0=a", "Window/1=b", "window/2=c"}
+        << 1;
     QTest::newRow("keys set, changed and deleted")
         << QByteArrayList{"Tablist/tabcount=5", "New/k=v", "Tablist/tabcount", "SKIN/name=x"} << 1;
     QTest::newRow("nothing changes") << QByteArrayList{"Tablist/tabcount=25", "None/k"} << 0;
@@ -283,8 +291,9 @@ void TestProfileStore::batchWritesLikeSingleWrites()
         const QByteArray key = text.section('/', 1).section('=', 0, 0).toLatin1();
         const QByteArray value = text.section('=', 1).toLatin1();
         const bool set = w.contains('=');
-        QVERIFY(WritePrivateProfileStringA(section.constData(), key.isEmpty() ? nullptr : key.constData(),
-                                           set ? value.constData() : nullptr, SettingsPath("One.ini")));
+        QVERIFY(WritePrivateProfileStringA(
+            section.constData(), key.isEmpty() ? nullptr : key.constData(),
+            set ? value.constData() : nullptr, SettingsPath("One.ini")));
         if (set)
             batch.Set(section.constData(), key.constData(), value);
         else if (key.isEmpty())
@@ -351,8 +360,8 @@ void TestProfileStore::badInput_data()
                                 << QByteArray("v");
     QTest::newRow("lone [") << QByteArray("[\r\n[S]\r\nk=v\r\n") << QByteArray("v");
     QTest::newRow("no final newline") << QByteArray("[S]\r\nk=v") << QByteArray("v");
-    QTest::newRow("invalid cp932") << QByteArray("[S]\r\nk=\x81\x20\xff\xa0\r\n")
-                                   << QByteArray("\x81\x20\xff\xa0");
+    QTest::newRow("invalid cp932")
+        << QByteArray("[S]\r\nk=\x81\x20\xff\xa0\r\n") << QByteArray("\x81\x20\xff\xa0");
     QTest::newRow("NUL bytes") << QByteArray("[S]\r\nz=a\0b\r\nk=v\r\n", 19) << QByteArray("v");
 }
 
@@ -378,7 +387,8 @@ void TestProfileStore::interruptedWriteKeepsOldFile()
     TempHome home;
     home.write("Address.ini", kOriginalFile);
     ProfileStore::SetBeforeReplaceHook([](const QString&) { return false; });
-    bool written = WritePrivateProfileStringA("Tablist", "tabcount", "3", SettingsPath("Address.ini"));
+    bool written =
+        WritePrivateProfileStringA("Tablist", "tabcount", "3", SettingsPath("Address.ini"));
     ProfileStore::SetBeforeReplaceHook(nullptr);
     QVERIFY(!written);
     QCOMPARE(home.read("Address.ini"), kOriginalFile);
@@ -421,12 +431,12 @@ void TestProfileStore::unreadableFileIsKept()
     QVERIFY(!WritePrivateProfileStringA("address", "0", "http://a/", SettingsPath("Address.ini")));
     struct stat st {};
     QCOMPARE(lstat(name.constData(), &st), 0);
-    const bool same = kind == "pipe" ? S_ISFIFO(st.st_mode)
+    const bool same = kind == "pipe"   ? S_ISFIFO(st.st_mode)
                       : kind == "loop" ? S_ISLNK(st.st_mode)
                                        : S_ISDIR(st.st_mode);
     QVERIFY(same);
-    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                         QDir::NoDotAndDotDot),
+    QCOMPARE(QDir(home.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{"Address.ini"});
 }
 
@@ -451,7 +461,8 @@ void TestProfileStore::tooLongPathIsIgnored()
 {
     TempHome home;
     // Longer than the settings path allows, though each part fits the file system.
-    const QString longName = QString(150, QLatin1Char('d')) + "/" + QString(150, QLatin1Char('e')) + ".ini";
+    const QString longName =
+        QString(150, QLatin1Char('d')) + "/" + QString(150, QLatin1Char('e')) + ".ini";
     home.write(longName, "[S]\r\nk=v\r\n");
     QCOMPARE(ProfileStore::GetString("S", "k", "d", 260, SettingsPath(longName)), QByteArray("d"));
     QVERIFY(!WritePrivateProfileStringA("S", "k", "w", SettingsPath(longName)));
@@ -511,8 +522,9 @@ void TestProfileStore::checkRules()
     QFETCH(bool, checked);
     TempHome home;
     ProfileStore::WriteInt("Mouse", "gesture", value, SettingsPath("Security.ini"));
-    QCOMPARE(FlagChecked("Mouse", "gesture", SettingsPath("Security.ini"), static_cast<CheckRule>(rule)),
-             checked);
+    QCOMPARE(
+        FlagChecked("Mouse", "gesture", SettingsPath("Security.ini"), static_cast<CheckRule>(rule)),
+        checked);
 }
 
 void TestProfileStore::downloadControlWords_data()

@@ -53,7 +53,8 @@ void TestProgramDir::messageBoxResponderAnswers()
         calls.append(call);
         return MbAnswer::No;
     });
-    QCOMPARE(ShowMessageBox(nullptr, "本文", "確認", MbIcon::Question, MbButtons::YesNo), MbAnswer::No);
+    QCOMPARE(ShowMessageBox(nullptr, "本文", "確認", MbIcon::Question, MbButtons::YesNo),
+             MbAnswer::No);
     SetMessageBoxResponder(nullptr);
     QCOMPARE(calls.size(), 1);
     QCOMPARE(calls[0].text, QStringLiteral("本文"));
@@ -69,7 +70,8 @@ void TestProgramDir::messageBoxMapsButtons_data()
     QTest::addColumn<int>("answer");
     QTest::newRow("yes") << int(MbButtons::YesNo) << int(QMessageBox::Yes) << int(MbAnswer::Yes);
     QTest::newRow("no") << int(MbButtons::YesNoCancel) << int(QMessageBox::No) << int(MbAnswer::No);
-    QTest::newRow("cancel") << int(MbButtons::OkCancel) << int(QMessageBox::Cancel) << int(MbAnswer::Cancel);
+    QTest::newRow("cancel") << int(MbButtons::OkCancel) << int(QMessageBox::Cancel)
+                            << int(MbAnswer::Cancel);
     QTest::newRow("ok") << int(MbButtons::Ok) << int(QMessageBox::Ok) << int(MbAnswer::Ok);
 }
 

@@ -25,8 +25,8 @@ namespace {
 
 QByteArray Page(const QByteArray& title)
 {
-    return "<html><head><meta charset=\"utf-8\"><title>" + title + "</title></head><body>" +
-           title + "</body></html>";
+    return "<html><head><meta charset=\"utf-8\"><title>" + title + "</title></head><body>" + title +
+           "</body></html>";
 }
 
 QByteArray Sjis(const QString& text)
@@ -144,8 +144,8 @@ CMainFrame* TestSearchBars::Open(bool withTab)
     // The frame makes the bars itself once it knows them; until then, as it will.
     m_bars = m_frame->findChild<CSearchBars*>();
     if (!m_bars) {
-        m_bars = new CSearchBars(*m_frame, m_frame.get(), m_frame->m_wndAddressBar, m_frame->m_wndSearchWords,
-                                 m_frame->m_wndSearchSites);
+        m_bars = new CSearchBars(*m_frame, m_frame.get(), m_frame->m_wndAddressBar,
+                                 m_frame->m_wndSearchWords, m_frame->m_wndSearchSites);
         BindSearchCommands(*m_frame, *m_bars);
         m_bars->LoadSearchSites();
         m_bars->LoadSearchHistory();
@@ -194,8 +194,9 @@ void TestSearchBars::ChooseSite(int itemIndex)
 void TestSearchBars::WriteSites(const QList<QPair<QString, QString>>& sites,
                                 const QByteArray& count)
 {
-    QByteArray file = "[Searchsite]\r\ncount=" +
-                      (count.isNull() ? QByteArray::number(sites.size()) : count) + "\r\n";
+    QByteArray file =
+        "[Searchsite]\r\ncount=" + (count.isNull() ? QByteArray::number(sites.size()) : count) +
+        "\r\n";
     for (int i = 0; i < sites.size(); ++i) {
         QString url = sites[i].second;
         url.replace("SERVER", m_server->url("").toString());
@@ -208,8 +209,9 @@ void TestSearchBars::WriteSites(const QList<QPair<QString, QString>>& sites,
 // The standard site list of these tests; the last entry searches the first two
 // by name, and "ph" as well, which occurs inside "Alpha".
 static const QList<QPair<QString, QString>> kSites = {
-    {"Alpha", "SERVER/alpha?q="}, {"Beta", "SERVER/beta?q="},  {"ph", "SERVER/ph?q="},
-    {"-----", ""},                {"Gamma", "SERVER/gamma?q="}, {"二つの全検索", "Alpha Beta"},
+    {"Alpha", "SERVER/alpha?q="}, {"Beta", "SERVER/beta?q="},
+    {"ph", "SERVER/ph?q="},       {"-----", ""},
+    {"Gamma", "SERVER/gamma?q="}, {"二つの全検索", "Alpha Beta"},
 };
 
 void TestSearchBars::historyFiles_data()
@@ -235,24 +237,24 @@ void TestSearchBars::historyFiles_data()
         << "Address.ini" << QByteArray("[address]\r\naddress_count=2000000000\r\n0=a\r\n1=b\r\n")
         << QStringList{"a", "b"};
     QTest::newRow("address: more keys than capacity")
-        << "Address.ini" << "[address]\r\naddress_count=44\r\n" + forty << thirtyOne;
+        << "Address.ini"
+        << "[address]\r\naddress_count=44\r\n" + forty << thirtyOne;
     QTest::newRow("address: count missing reads key 0")
         << "Address.ini" << QByteArray("[Address]\r\n0=only\r\n1=not read\r\n")
         << QStringList{"only"};
     QTest::newRow("search: missing") << "Searchstring.ini" << QByteArray() << QStringList{""};
     QTest::newRow("search: empty values kept")
-        << "Searchstring.ini"
-        << QByteArray("[Searchstring]\r\ncombo_count=2\r\n0=a\r\n2=c\r\n")
+        << "Searchstring.ini" << QByteArray("[Searchstring]\r\ncombo_count=2\r\n0=a\r\n2=c\r\n")
         << QStringList{"a", "", "c"};
     QTest::newRow("search: 2 billion claimed")
-        << "Searchstring.ini" << "[Searchstring]\r\ncombo_count=2000000000\r\n" + forty
-        << fortyOne;
+        << "Searchstring.ini"
+        << "[Searchstring]\r\ncombo_count=2000000000\r\n" + forty << fortyOne;
     QTest::newRow("search: negative count")
         << "Searchstring.ini" << QByteArray("[Searchstring]\r\ncombo_count=-3\r\n0=a\r\n")
         << QStringList();
-    QTest::newRow("search: code page 932")
-        << "Searchstring.ini" << "[Searchstring]\r\n0=" + Sjis("検索語") + "\r\n"
-        << QStringList{"検索語"};
+    QTest::newRow("search: code page 932") << "Searchstring.ini"
+                                           << "[Searchstring]\r\n0=" + Sjis("検索語") + "\r\n"
+                                           << QStringList{"検索語"};
 }
 
 void TestSearchBars::historyFiles()
@@ -276,11 +278,11 @@ void TestSearchBars::siteList_data()
     QTest::newRow("count 0") << QByteArray("[Searchsite]\r\ncount=0\r\nname_1=a\r\n") << 0
                              << QStringList();
     QTest::newRow("count as the C library reads it")
-        << QByteArray("[Searchsite]\r\ncount= 2 sites\r\nname_1=a\r\nname_2=b\r\nname_3=c\r\n")
-        << 2 << QStringList{"a", "b"};
+        << QByteArray("[Searchsite]\r\ncount= 2 sites\r\nname_1=a\r\nname_2=b\r\nname_3=c\r\n") << 2
+        << QStringList{"a", "b"};
     QTest::newRow("2 billion claimed, two present")
-        << QByteArray("[Searchsite]\r\ncount=2000000000\r\nname_1=a\r\nurl_2=u\r\n")
-        << 2000000000 << QStringList{"a", ""};
+        << QByteArray("[Searchsite]\r\ncount=2000000000\r\nname_1=a\r\nurl_2=u\r\n") << 2000000000
+        << QStringList{"a", ""};
     QTest::newRow("beyond int") << QByteArray("[Searchsite]\r\ncount=99999999999\r\nname_1=a\r\n")
                                 << INT_MAX << QStringList{"a"};
     QTest::newRow("negative") << QByteArray("[Searchsite]\r\ncount=-1\r\nname_1=a\r\n") << -1
@@ -307,8 +309,8 @@ void TestSearchBars::allSitesTargets_data()
     QTest::addColumn<QStringList>("targets");
     QTest::newRow("two names and one inside a name")
         << "Alpha Beta" << QStringList{"a/?q=w", "b/?q=w", "p/?q=w"};
-    QTest::newRow("order is the sites' own") << "Beta Alpha"
-                                             << QStringList{"a/?q=w", "b/?q=w", "p/?q=w"};
+    QTest::newRow("order is the sites' own")
+        << "Beta Alpha" << QStringList{"a/?q=w", "b/?q=w", "p/?q=w"};
     QTest::newRow("separator and empty address skipped") << "----- Nourl" << QStringList{};
     QTest::newRow("nothing named") << "Delta" << QStringList{};
     // 日本 is 93 FA 96 7B in code page 932; 坙 (FA 96) must not match across it.
@@ -321,7 +323,7 @@ void TestSearchBars::allSitesTargets()
     QFETCH(QStringList, targets);
     const QString across = Cp932::ToUnicode("\xFA\x96");
     const QList<SearchsiteIni::Site> sites = {
-        {"Alpha", "a/?q="}, {"Beta", "b/?q="}, {"ph", "p/?q="}, {"-----", ""},
+        {"Alpha", "a/?q="}, {"Beta", "b/?q="}, {"ph", "p/?q="},  {"-----", ""},
         {"Nourl", ""},      {"", "e/?q="},     {across, "x/?q="}};
     QCOMPARE(SearchRules::AllSitesTargets(sites, namesText, "w"), targets);
 }
@@ -339,8 +341,8 @@ void TestSearchBars::canonicalize_data()
     QTest::newRow("empty") << "" << QByteArray();
     QTest::newRow("no scheme") << "just words" << QByteArray();
     QTest::newRow("broken host") << "http://[::1/" << QByteArray();
-    QTest::newRow("999 bytes fit") << "http://e.com/" + QString(986, 'a')
-                                   << "http://e.com/" + QByteArray(986, 'a');
+    QTest::newRow("999 bytes fit")
+        << "http://e.com/" + QString(986, 'a') << "http://e.com/" + QByteArray(986, 'a');
     QTest::newRow("1000 bytes do not") << "http://e.com/" + QString(987, 'a') << QByteArray();
 }
 
@@ -457,14 +459,19 @@ void TestSearchBars::webSearchRefusals_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QByteArray>("opened");
     const QString notice = "検索バーに文字列を記入してください";
-    QTest::newRow("no words") << "" << "Alpha" << QByteArray() << notice << QByteArray();
-    QTest::newRow("no site") << "w" << "" << QByteArray() << notice << QByteArray();
-    QTest::newRow("separator") << "w" << "-----" << QByteArray() << "" << QByteArray();
-    QTest::newRow("count 0") << "w" << "Alpha" << QByteArray("0") << "" << QByteArray();
-    QTest::newRow("count broken") << "w" << "Alpha" << QByteArray("x") << "" << QByteArray();
+    QTest::newRow("no words") << ""
+                              << "Alpha" << QByteArray() << notice << QByteArray();
+    QTest::newRow("no site") << "w"
+                             << "" << QByteArray() << notice << QByteArray();
+    QTest::newRow("separator") << "w"
+                               << "-----" << QByteArray() << "" << QByteArray();
+    QTest::newRow("count 0") << "w"
+                             << "Alpha" << QByteArray("0") << "" << QByteArray();
+    QTest::newRow("count broken") << "w"
+                                  << "Alpha" << QByteArray("x") << "" << QByteArray();
     // A name matching no site has no address: the words alone are opened.
-    QTest::newRow("typed site name") << "SERVER/words" << "Nowhere" << QByteArray() << ""
-                                     << QByteArray("/words");
+    QTest::newRow("typed site name") << "SERVER/words"
+                                     << "Nowhere" << QByteArray() << "" << QByteArray("/words");
 }
 
 void TestSearchBars::webSearchRefusals()
@@ -573,13 +580,14 @@ void TestSearchBars::addSite_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("added");
     const QString missing = "サイト名とURLアドレスを入力してください！";
-    QTest::newRow("yes") << "http://s.example/?q=" << "新しいサイト" << int(MbAnswer::Yes) << ""
-                         << true;
-    QTest::newRow("no") << "http://s.example/?q=" << "新しいサイト" << int(MbAnswer::No) << ""
-                        << false;
-    QTest::newRow("no name") << "http://s.example/?q=" << "" << int(MbAnswer::Yes) << missing
-                             << false;
-    QTest::newRow("no address") << "" << "新しいサイト" << int(MbAnswer::Yes) << missing << false;
+    QTest::newRow("yes") << "http://s.example/?q="
+                         << "新しいサイト" << int(MbAnswer::Yes) << "" << true;
+    QTest::newRow("no") << "http://s.example/?q="
+                        << "新しいサイト" << int(MbAnswer::No) << "" << false;
+    QTest::newRow("no name") << "http://s.example/?q="
+                             << "" << int(MbAnswer::Yes) << missing << false;
+    QTest::newRow("no address") << ""
+                                << "新しいサイト" << int(MbAnswer::Yes) << missing << false;
 }
 
 void TestSearchBars::addSite()
@@ -765,7 +773,8 @@ void TestSearchBars::translate_data()
     QTest::newRow("excite ja-en, active tab")
         << ToInt(CommandId::TranslateExciteJaEn) << "" << QByteArray("/tr?s=3&u=SERVER/home");
     QTest::newRow("given address escaped")
-        << 0 << "http://x.example/a b/日" << QByteArray("/tr?s=2&u=http://x.example/a%20b/%E6%97%A5");
+        << 0 << "http://x.example/a b/日"
+        << QByteArray("/tr?s=2&u=http://x.example/a%20b/%E6%97%A5");
     QTest::newRow("given address fails") << 0 << "no address" << QByteArray();
 }
 
@@ -775,9 +784,13 @@ void TestSearchBars::translate()
     QFETCH(QString, page);
     QFETCH(QByteArray, target);
     const QByteArray server = m_server->url("").toString().toLatin1();
-    m_home->write("Searchsite.ini", "[Trancelate]\r\nurl_1=" + server + "/tr?s=1&u=\r\nurl_2=&e=1\r\n"
-                                    "[Trancelate2]\r\nurl_1=" + server + "/tr?s=2&u=\r\n"
-                                    "[Trancelate3]\r\nurl_1=" + server + "/tr?s=3&u=\r\n");
+    m_home->write("Searchsite.ini", "[Trancelate]\r\nurl_1=" + server +
+                                        "/tr?s=1&u=\r\nurl_2=&e=1\r\n"
+                                        "[Trancelate2]\r\nurl_1=" +
+                                        server +
+                                        "/tr?s=2&u=\r\n"
+                                        "[Trancelate3]\r\nurl_1=" +
+                                        server + "/tr?s=3&u=\r\n");
     CMainFrame* frame = Open();
     if (command)
         frame->SendCommand(command);
@@ -803,9 +816,15 @@ void TestSearchBars::japaneseInput_data()
     QTest::addColumn<QString>("commit");
     // History entries that begin with the committed text must not be
     // completed into the field.
-    QTest::newRow("search words") << "words" << "けんさく" << "検索";
-    QTest::newRow("address") << "address" << "にほん" << "日本";
-    QTest::newRow("site name") << "sites" << "さいと" << "検索";
+    QTest::newRow("search words") << "words"
+                                  << "けんさく"
+                                  << "検索";
+    QTest::newRow("address") << "address"
+                             << "にほん"
+                             << "日本";
+    QTest::newRow("site name") << "sites"
+                               << "さいと"
+                               << "検索";
 }
 
 void TestSearchBars::japaneseInput()

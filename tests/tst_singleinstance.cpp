@@ -169,8 +169,8 @@ void TestSingleInstance::defaultName_data()
     QTest::newRow("wayland only") << QByteArray() << QByteArray("wayland-1")
                                   << "Zelvo-" + uid + "-wayland-1";
     QTest::newRow("no display") << QByteArray() << QByteArray() << "Zelvo-" + uid + "-nodisplay";
-    QTest::newRow("slash is no directory") << QByteArray("/tmp/x:0") << QByteArray()
-                                           << "Zelvo-" + uid + "-_tmp_x_0";
+    QTest::newRow("slash is no directory")
+        << QByteArray("/tmp/x:0") << QByteArray() << "Zelvo-" + uid + "-_tmp_x_0";
 }
 
 void TestSingleInstance::defaultName()

@@ -186,14 +186,14 @@ void TestStartup::simultaneousStartsShowOneWindow()
         starts.back()->setProcessEnvironment(DesktopEnvironment(home));
         starts.back()->start(ZELVO_BINARY, {address});
     }
-    QTRY_VERIFY_WITH_TIMEOUT(std::count_if(starts.begin(), starts.end(),
-                                           [](const auto& p) {
-                                               return p->state() == QProcess::NotRunning;
-                                           }) == 4,
-                             30000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::count_if(starts.begin(), starts.end(),
+                      [](const auto& p) { return p->state() == QProcess::NotRunning; }) == 4,
+        30000);
     QTRY_VERIFY_WITH_TIMEOUT(std::all_of(addresses.begin(), addresses.end(),
                                          [this](const QString& a) {
-                                             return m_server.requestCount(QUrl(a).path().toLatin1()) > 0;
+                                             return m_server.requestCount(
+                                                        QUrl(a).path().toLatin1()) > 0;
                                          }),
                              20000);
     QTRY_VERIFY(!ShownWindows().isEmpty());

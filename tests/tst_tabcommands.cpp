@@ -124,10 +124,10 @@ void TestTabCommands::tabColors_data()
     QTest::addColumn<QColor>("text");
     QTest::newRow("no Color.ini") << QByteArray() << QColor(Qt::black) << QColor(Qt::black);
     QTest::newRow("colours") << QByteArray("[TabColor]\r\nred=10\r\ngreen=20\r\nblue=30\r\n"
-                                          "[ATabColor]\r\nred=255\r\n")
+                                           "[ATabColor]\r\nred=255\r\n")
                              << QColor(10, 20, 30) << QColor(255, 0, 0);
-    QTest::newRow("plain faces") << QByteArray("[TabColor]\r\nred=10\r\nenable=1\r\n")
-                                 << QColor() << QColor(Qt::black);
+    QTest::newRow("plain faces") << QByteArray("[TabColor]\r\nred=10\r\nenable=1\r\n") << QColor()
+                                 << QColor(Qt::black);
 }
 
 void TestTabCommands::tabColors()
@@ -225,7 +225,8 @@ void TestTabCommands::settingsPagePalette()
 
 void TestTabCommands::settingsPageKeepsStoredValues()
 {
-    m_home->write("Tablist.ini", "[Tablist]\r\nwidth=480\r\ndbclick=9:\x89\xbd\x82\xa9\r\n"); // 何か
+    m_home->write("Tablist.ini",
+                  "[Tablist]\r\nwidth=480\r\ndbclick=9:\x89\xbd\x82\xa9\r\n"); // 何か
     CTabSet page;
     QCOMPARE(page.DoubleClickBox()->currentText(), QStringLiteral("9:何か"));
     QCOMPARE(page.RightClickBox()->currentText(), QStringLiteral("0:タブメニュー"));

@@ -28,10 +28,9 @@ namespace {
 
 QByteArray Page(const QByteArray& title, const QByteArray& body = QByteArray())
 {
-    return "<html><head><meta charset=\"utf-8\"><title>" + title + "</title></head><body>" +
-           body + "</body></html>";
+    return "<html><head><meta charset=\"utf-8\"><title>" + title + "</title></head><body>" + body +
+           "</body></html>";
 }
-
 
 class ProbeView : public CZelvoView {
 public:
@@ -135,14 +134,21 @@ void TestTabs::labels_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("label");
-    QTest::newRow("5 bytes") << "abcde" << "abcde......";
-    QTest::newRow("6 bytes") << "abcdef" << "abcdef...";
-    QTest::newRow("20 bytes") << "abcdefghijklmnopqrst" << "abcdefghijklm...";
-    QTest::newRow("empty") << "" << "...";
-    QTest::newRow("3 bytes kana") << "ｱｲｳ" << "ｱｲｳ......";
+    QTest::newRow("5 bytes") << "abcde"
+                             << "abcde......";
+    QTest::newRow("6 bytes") << "abcdef"
+                             << "abcdef...";
+    QTest::newRow("20 bytes") << "abcdefghijklmnopqrst"
+                              << "abcdefghijklm...";
+    QTest::newRow("empty") << ""
+                           << "...";
+    QTest::newRow("3 bytes kana") << "ｱｲｳ"
+                                  << "ｱｲｳ......";
     // 13 bytes end inside the seventh double-byte character; the half is dropped.
-    QTest::newRow("japanese cut") << "日本語のタイトルです" << "日本語のタイ...";
-    QTest::newRow("question mark") << "?" << "about:blank...";
+    QTest::newRow("japanese cut") << "日本語のタイトルです"
+                                  << "日本語のタイ...";
+    QTest::newRow("question mark") << "?"
+                                   << "about:blank...";
 }
 
 void TestTabs::labels()
@@ -162,9 +168,9 @@ void TestTabs::firstTabOpensHomePage()
     QTRY_COMPARE(frame->m_wndTabBar->tabText(0), QStringLiteral("Home page..."));
     QTRY_COMPARE(frame->windowTitle(), QStringLiteral("Home page"));
     // Titles of the open tabs for the tab-list pane.
-    QCOMPARE(ProfileStore::GetText("Window_List", "0", QString(), 520,
-                                   SettingsPath("Window_List.ini")),
-             QStringLiteral("Home page"));
+    QCOMPARE(
+        ProfileStore::GetText("Window_List", "0", QString(), 520, SettingsPath("Window_List.ini")),
+        QStringLiteral("Home page"));
     QCOMPARE(frame->m_wndAddressBar->itemText(0), m_server->url("/home").toString());
 }
 
@@ -183,8 +189,7 @@ void TestTabs::tabLimit()
     QFETCH(int, limit);
     if (!tabcount.isEmpty())
         WritePrivateProfileStringA("Tablist", "tabcount", tabcount, SettingsPath("Tablist.ini"));
-    m_server->route("/opener", "text/html",
-                    Page("Opener", "<script>window.open('/b');</script>"));
+    m_server->route("/opener", "text/html", Page("Opener", "<script>window.open('/b');</script>"));
     CMainFrame* frame = Open();
     WaitIdle();
     frame->SendCommand(CommandId::FileNew);
@@ -364,12 +369,16 @@ void TestTabs::popupBecomesTab_data()
     const QByteArray written = "<title>印刷 ü 😀 汉字</title><p>印刷 ü 😀 汉字</p>"
                                "<div style=width:300px;height:300px;background:black></div>";
     const QByteArray write = "w.document.write('" + written + "');w.document.close();";
-    QTest::newRow("page") << QByteArray("window.open('/b');") << "/b" << "Page B";
-    QTest::newRow("empty, written") << "var w=window.open('');" + write << "" << "印刷 ü 😀 汉字";
+    QTest::newRow("page") << QByteArray("window.open('/b');") << "/b"
+                          << "Page B";
+    QTest::newRow("empty, written") << "var w=window.open('');" + write << ""
+                                    << "印刷 ü 😀 汉字";
     QTest::newRow("about:blank, written")
-        << "var w=window.open('about:blank');" + write << "about:blank" << "印刷 ü 😀 汉字";
+        << "var w=window.open('about:blank');" + write << "about:blank"
+        << "印刷 ü 😀 汉字";
     QTest::newRow("script address")
-        << "var w=window.open('');w.location='javascript:\"" + written + "\"';" << ""
+        << "var w=window.open('');w.location='javascript:\"" + written + "\"';"
+        << ""
         << "印刷 ü 😀 汉字";
 }
 
@@ -393,8 +402,7 @@ void TestTabs::popupBecomesTab()
     if (!served) {
         // The written page, painted in the tab the user sees.
         QVERIFY(popup->isVisible());
-        QTRY_COMPARE(popup->GetWebView()->grab().toImage().pixelColor(100, 100),
-                     QColor(Qt::black));
+        QTRY_COMPARE(popup->GetWebView()->grab().toImage().pixelColor(100, 100), QColor(Qt::black));
     }
     // The pop-up's page is the only one it loaded.
     QCOMPARE(m_server->requestCount("/home"), 1);

@@ -130,4 +130,3 @@ int CZelvoApp::ExitInstance(int code)
     EngineProfile::Shutdown();
     return code;
 }
-

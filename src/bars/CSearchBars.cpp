@@ -51,11 +51,9 @@ void PrepareBox(QComboBox* box)
 } // namespace
 
 CSearchBars::CSearchBars(ISearchBarsHost& host, QObject* parent, QComboBox* addressBar,
-                         QComboBox* searchWords,
-                         QComboBox* searchSites)
-    : QObject(parent), m_host(host), m_wndAddressBar(addressBar),
-      m_wndSearchWords(searchWords), m_wndSearchSites(searchSites),
-      m_allSitesTimer(new QTimer(this))
+                         QComboBox* searchWords, QComboBox* searchSites)
+    : QObject(parent), m_host(host), m_wndAddressBar(addressBar), m_wndSearchWords(searchWords),
+      m_wndSearchSites(searchSites), m_allSitesTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("CSearchBars"));
     for (QComboBox* box : {m_wndAddressBar, m_wndSearchWords, m_wndSearchSites})
@@ -154,8 +152,8 @@ void CSearchBars::AllSitesSearch(const QString& site, int count, const QString& 
     const int i = FindSite(site, count);
     if (i == 0)
         return;
-    m_allSitesPending += SearchRules::AllSitesTargets(SearchsiteIni::Sites(),
-                                                      SearchsiteIni::Url(i), words);
+    m_allSitesPending +=
+        SearchRules::AllSitesTargets(SearchsiteIni::Sites(), SearchsiteIni::Url(i), words);
     PushSearchWords(words, kAllSitesWordsCapacity);
     if (!m_allSitesTimer->isActive())
         OpenNextAllSitesPage();
@@ -241,8 +239,8 @@ void CSearchBars::OnPageSearch(int id)
 void CSearchBars::OnDeleteAddressHistory()
 {
     if (HistoryIni::Address().Clear())
-        ShowMessageBox(m_host.Window(), QStringLiteral("URL履歴を削除しました"), QStringLiteral("削除"),
-                       MbIcon::Information);
+        ShowMessageBox(m_host.Window(), QStringLiteral("URL履歴を削除しました"),
+                       QStringLiteral("削除"), MbIcon::Information);
     else
         ShowMessageBox(m_host.Window(), QStringLiteral("削除失敗"), QStringLiteral("失敗"),
                        MbIcon::Stop);
@@ -253,8 +251,8 @@ void CSearchBars::OnDeleteAddressHistory()
 void CSearchBars::OnDeleteSearchHistory()
 {
     if (HistoryIni::Searchstring().Clear())
-        ShowMessageBox(m_host.Window(), QStringLiteral("検索履歴を削除しました"), QStringLiteral("削除"),
-                       MbIcon::Information);
+        ShowMessageBox(m_host.Window(), QStringLiteral("検索履歴を削除しました"),
+                       QStringLiteral("削除"), MbIcon::Information);
     else
         ShowMessageBox(m_host.Window(), QStringLiteral("削除失敗"), QStringLiteral("失敗"),
                        MbIcon::Stop);

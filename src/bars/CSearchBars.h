@@ -77,4 +77,3 @@ private:
     QStringList m_allSitesPending;
     PageSearch m_pageSearch;
 };
-

@@ -132,12 +132,16 @@ QPainterPath Rounded(const QRectF& r, qreal radius)
 void Page(QPainter& p, const QRectF& r, int lines = 3, const QColor& lineColour = kBlue)
 {
     const qreal fold = qMin(r.width(), r.height()) * 0.3;
-    const QPainterPath sheet = Polygon({r.topLeft(), {r.right() - fold, r.top()},
-                                        {r.right(), r.top() + fold}, r.bottomRight(),
+    const QPainterPath sheet = Polygon({r.topLeft(),
+                                        {r.right() - fold, r.top()},
+                                        {r.right(), r.top() + fold},
+                                        r.bottomRight(),
                                         r.bottomLeft()});
     Fill(p, sheet, Shade(r, kPaper, QColor(0xe4, 0xea, 0xf0)), kPaperEdge);
-    Fill(p, Polygon({{r.right() - fold, r.top()}, {r.right() - fold, r.top() + fold},
-                     {r.right(), r.top() + fold}}),
+    Fill(p,
+         Polygon({{r.right() - fold, r.top()},
+                  {r.right() - fold, r.top() + fold},
+                  {r.right(), r.top() + fold}}),
          QColor(0xd0, 0xd8, 0xe0), kPaperEdge);
     p.setPen(Outline(lineColour, 1.0));
     const qreal step = (r.height() - fold - 2) / qMax(1, lines);

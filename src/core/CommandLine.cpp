@@ -39,8 +39,8 @@ QByteArray RawCommandLine(const QStringList& arguments)
 {
     QStringList parts;
     for (const QString& argument : arguments) {
-        const bool quote = argument.isEmpty()
-            || (HasWhiteSpace(argument) && !argument.contains(QLatin1Char('"')));
+        const bool quote =
+            argument.isEmpty() || (HasWhiteSpace(argument) && !argument.contains(QLatin1Char('"')));
         parts << (quote ? QLatin1Char('"') + argument + QLatin1Char('"') : argument);
     }
     return parts.join(QLatin1Char(' ')).toUtf8();

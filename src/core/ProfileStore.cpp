@@ -30,9 +30,9 @@ enum class LineKind { Blank, Comment, Section, Key };
 
 // One line of an INI file as offsets into the file's bytes.
 struct IniLine {
-    qsizetype start = 0;    // first byte of the line
-    qsizetype textEnd = 0;  // end of the line's text, before any CR
-    qsizetype next = 0;     // first byte of the following line
+    qsizetype start = 0;   // first byte of the line
+    qsizetype textEnd = 0; // end of the line's text, before any CR
+    qsizetype next = 0;    // first byte of the following line
     bool hasNewline = false;
     LineKind kind = LineKind::Blank;
     qsizetype nameStart = 0;
@@ -280,7 +280,8 @@ bool WriteAll(int fd, const QByteArray& contents)
 {
     qsizetype done = 0;
     while (done < contents.size()) {
-        ssize_t w = write(fd, contents.constData() + done, static_cast<size_t>(contents.size() - done));
+        ssize_t w =
+            write(fd, contents.constData() + done, static_cast<size_t>(contents.size() - done));
         if (w < 0 && errno == EINTR)
             continue;
         if (w <= 0)
@@ -434,8 +435,8 @@ int GetPrivateProfileIntA(const char* section, const char* key, int defaultValue
 }
 
 unsigned long GetPrivateProfileStringA(const char* section, const char* key,
-                                       const char* defaultValue, char* buffer,
-                                       unsigned long size, const QString& path)
+                                       const char* defaultValue, char* buffer, unsigned long size,
+                                       const QString& path)
 {
     if (!buffer || size == 0)
         return 0;
@@ -443,9 +444,9 @@ unsigned long GetPrivateProfileStringA(const char* section, const char* key,
         return CopyList(NameList(ProfileStore::SectionNames(path)), buffer, size);
     if (!key)
         return CopyList(NameList(ProfileStore::KeyNames(section, path)), buffer, size);
-    QByteArray v = ProfileStore::GetString(section, key, defaultValue,
-                                           static_cast<int>(std::min<unsigned long>(size, 1u << 30)),
-                                           path);
+    QByteArray v =
+        ProfileStore::GetString(section, key, defaultValue,
+                                static_cast<int>(std::min<unsigned long>(size, 1u << 30)), path);
     memcpy(buffer, v.constData(), static_cast<size_t>(v.size()));
     buffer[v.size()] = '\0';
     return static_cast<unsigned long>(v.size());
@@ -464,8 +465,8 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
 
 namespace ProfileStore {
 
-QByteArray GetString(const char* section, const char* key, const char* defaultValue,
-                     int size, const QString& path)
+QByteArray GetString(const char* section, const char* key, const char* defaultValue, int size,
+                     const QString& path)
 {
     if (size <= 0)
         return QByteArray();
@@ -544,9 +545,8 @@ QString ResolvePath(const QString& path)
     if (name.isEmpty() || dirPath == path)
         return path;
     QString dir = ResolvePath(dirPath);
-    const QStringList entries =
-        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                            QDir::Unsorted);
+    const QStringList entries = QDir(dir).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QString& entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return dir + QLatin1Char('/') + entry;
@@ -591,10 +591,10 @@ bool Batch::Commit()
     bool changed = false;
     for (const Write& w : std::as_const(m_writes)) {
         const bool wholeSection = w.remove && w.key.isNull();
-        changed = ApplyWrite(data, w.section.constData(),
-                             wholeSection ? nullptr : w.key.constData(),
-                             w.remove ? nullptr : w.value.constData()) ||
-                  changed;
+        changed =
+            ApplyWrite(data, w.section.constData(), wholeSection ? nullptr : w.key.constData(),
+                       w.remove ? nullptr : w.value.constData()) ||
+            changed;
     }
     m_writes.clear();
     return !changed || Replace(m_path, data);

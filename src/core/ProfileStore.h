@@ -24,8 +24,8 @@ int GetPrivateProfileIntA(const char* section, const char* key, int defaultValue
 // returns the number of bytes copied. A null key lists the section's key names,
 // a null section the file's section names, each ended by a zero byte.
 unsigned long GetPrivateProfileStringA(const char* section, const char* key,
-                                       const char* defaultValue, char* buffer,
-                                       unsigned long size, const QString& path);
+                                       const char* defaultValue, char* buffer, unsigned long size,
+                                       const QString& path);
 
 // Sets the key, creating file and section when missing. A null key deletes the
 // section, a null value deletes the key. False when nothing could be written.
@@ -35,16 +35,15 @@ bool WritePrivateProfileStringA(const char* section, const char* key, const char
 namespace ProfileStore {
 
 // The value as bytes, cut to size - 1 bytes as the buffer call would.
-QByteArray GetString(const char* section, const char* key, const char* defaultValue,
-                     int size, const QString& path);
+QByteArray GetString(const char* section, const char* key, const char* defaultValue, int size,
+                     const QString& path);
 
 // The value decoded from code page 932.
-QString GetText(const char* section, const char* key, const QString& defaultValue,
-                int size, const QString& path);
+QString GetText(const char* section, const char* key, const QString& defaultValue, int size,
+                const QString& path);
 
 // Writes text encoded as code page 932 ("?" for what it cannot hold).
-bool WriteText(const char* section, const char* key, const QString& value,
-               const QString& path);
+bool WriteText(const char* section, const char* key, const QString& value, const QString& path);
 
 bool WriteInt(const char* section, const char* key, int value, const QString& path);
 

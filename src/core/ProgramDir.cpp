@@ -62,8 +62,8 @@ bool Prepare()
             continue;
         QDir().mkpath(QFileInfo(target).path());
         if (QFile::copy(source, target))
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner |
-                                              QFile::ReadGroup | QFile::ReadOther);
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                              QFile::ReadOther);
     }
     return true;
 }

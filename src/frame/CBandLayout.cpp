@@ -40,8 +40,8 @@ bool CBandLayout::Parse(const QByteArray& text, BandRecord& record)
 QByteArray CBandLayout::Format(const BandRecord& r)
 {
     return QByteArray("wID=") + QByteArray::number(r.id, 16).toUpper().rightJustified(4, '0') +
-           ",cx=" + QByteArray::number(r.cx) + ",fStyle=" +
-           QByteArray::number(r.style, 16).toUpper().rightJustified(8, '0');
+           ",cx=" + QByteArray::number(r.cx) +
+           ",fStyle=" + QByteArray::number(r.style, 16).toUpper().rightJustified(8, '0');
 }
 
 CBandLayout::BandRecord CBandLayout::RecordOf(QToolBar* band) const
@@ -49,8 +49,8 @@ CBandLayout::BandRecord CBandLayout::RecordOf(QToolBar* band) const
     BandRecord r;
     r.id = BandIdOf(band);
     r.cx = band->width();
-    r.style = kBandStyle | (m_window.toolBarBreak(band) ? kBreak : 0) |
-              (band->isHidden() ? kHidden : 0);
+    r.style =
+        kBandStyle | (m_window.toolBarBreak(band) ? kBreak : 0) | (band->isHidden() ? kHidden : 0);
     return r;
 }
 

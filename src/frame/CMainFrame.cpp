@@ -53,9 +53,9 @@ constexpr StatusPaneId kStatusPanes[] = {kStatusPane1, kStatusPane2, kStatusPane
 
 // Menu-bar buttons when the menus are drawn by the program; plain menus keep the
 // resource's own top-menu texts.
-const char* const kMenuBarButtons[] = {"ファイル(&F)", "編集(&E)",       "表示(&V)",
-                                       "お気に入り(&A)", "移動(&G)",   "セキュリティ(&S)",
-                                       "ツール(&T)",   "ウインドウ(&W)", "ヘルプ(&H)"};
+const char* const kMenuBarButtons[] = {"ファイル(&F)",   "編集(&E)",       "表示(&V)",
+                                       "お気に入り(&A)", "移動(&G)",       "セキュリティ(&S)",
+                                       "ツール(&T)",     "ウインドウ(&W)", "ヘルプ(&H)"};
 
 QString PromptOf(int id)
 {
@@ -182,9 +182,9 @@ void CMainFrame::LoadSkin()
 {
     const QString name = TablistIni::SkinName();
     // The file is found as the settings files are, without regard to case.
-    const QString path = name.isEmpty() ? ProgramDir::Path()
-                                        : ProfileStore::ResolvePath(
-                                              SettingsPath(QStringLiteral("res\\") + name));
+    const QString path =
+        name.isEmpty() ? ProgramDir::Path()
+                       : ProfileStore::ResolvePath(SettingsPath(QStringLiteral("res\\") + name));
     m_skin = QPixmap();
     if (QFileInfo(path).isFile())
         m_skin.load(path);
@@ -326,8 +326,8 @@ bool CMainFrame::CreateMenuBand()
     bar->setNativeMenuBar(false);
     const QList<MenuItemDef>& top = MainMenu();
     for (int i = 0; i < top.size(); ++i) {
-        const QString title = m_bXPStyle == 1 && i < 9 ? QString::fromUtf8(kMenuBarButtons[i])
-                                                       : top[i].text;
+        const QString title =
+            m_bXPStyle == 1 && i < 9 ? QString::fromUtf8(kMenuBarButtons[i]) : top[i].text;
         QMenu* menu = MenuFactory::Build(title, top[i].items, *m_registry, bar);
         menu->setObjectName(QStringLiteral("menu%1").arg(i));
         bar->addMenu(menu);
@@ -493,11 +493,17 @@ void CMainFrame::BindBarCommands()
             id, [this, widget, saveHidden] { ToggleBar(widget(), saveHidden); },
             [this, widget](CmdUI& ui) { ui.check = BarVisible(widget()) ? 1 : 0; });
     };
-    bar(CommandId::ViewToolbar, [this] { return Band(kBandToolbar); }, nullptr);
-    bar(CommandId::ViewStatusBar, [this] { return m_wndStatusBar; }, TablistIni::SetStatusBar);
-    bar(CommandId::ViewAddressBar, [this] { return Band(kBandAddress); }, TablistIni::SetAddressBar);
-    bar(CommandId::ViewSearchBar, [this] { return Band(kBandSearch); }, TablistIni::SetSearchBar);
-    bar(CommandId::ViewTabBar, [this] { return Band(kBandTabs); }, TablistIni::SetTabBar);
+    bar(
+        CommandId::ViewToolbar, [this] { return Band(kBandToolbar); }, nullptr);
+    bar(
+        CommandId::ViewStatusBar, [this] { return m_wndStatusBar; }, TablistIni::SetStatusBar);
+    bar(
+        CommandId::ViewAddressBar, [this] { return Band(kBandAddress); },
+        TablistIni::SetAddressBar);
+    bar(
+        CommandId::ViewSearchBar, [this] { return Band(kBandSearch); }, TablistIni::SetSearchBar);
+    bar(
+        CommandId::ViewTabBar, [this] { return Band(kBandTabs); }, TablistIni::SetTabBar);
     m_commands.Bind(CommandId::ToggleAllBars, [this] { OnFlipBars(); });
     m_commands.Bind(CommandId::MaximizeView, [this] { OnFullScreenBars(); });
     m_commands.Bind(CommandId::FocusAddressBar, [this] { m_wndAddressBar->setFocus(); });

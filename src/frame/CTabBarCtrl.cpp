@@ -136,8 +136,7 @@ void CTabBarCtrl::DrawTab(QPainter& painter, int index, bool selected) const
     const QRect r = tabRect(index);
     // The selected tab stands raised, wider and joined to the band below;
     // the others are set back and stop at the band's edge.
-    const QRect body = selected ? r.adjusted(-kRaise, 0, kRaise, 0)
-                                : r.adjusted(0, kRaise, 0, -1);
+    const QRect body = selected ? r.adjusted(-kRaise, 0, kRaise, 0) : r.adjusted(0, kRaise, 0, -1);
     painter.fillRect(body.adjusted(2, 2, -2, 0), FaceColor());
     const QPalette system = QGuiApplication::palette();
     // An outline with cut corners in the shadow colour, lit inside at the left

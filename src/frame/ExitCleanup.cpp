@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <QToolBar>
 
-
 bool CMainFrame::ExitCleanup()
 {
     // Nothing may run on a frame that is going.

@@ -19,10 +19,8 @@ struct FlagCommand {
 };
 
 constexpr FlagCommand kFlagCommands[] = {
-    {CommandId::UrlSecurity, SecurityIni::UrlSec, SecurityIni::ToggleUrlSec,
-     CheckRule::EqualsOne},
-    {CommandId::SuppressMailto, SecurityIni::Mailto, SecurityIni::ToggleMailto,
-     CheckRule::NonZero},
+    {CommandId::UrlSecurity, SecurityIni::UrlSec, SecurityIni::ToggleUrlSec, CheckRule::EqualsOne},
+    {CommandId::SuppressMailto, SecurityIni::Mailto, SecurityIni::ToggleMailto, CheckRule::NonZero},
     {CommandId::ZelvoMultimedia, SecurityIni::Media, SecurityIni::ToggleMedia,
      CheckRule::EqualsOne},
     {CommandId::ForbiddenUrlFilter, [] { return StopListIni::Url().Check(); },

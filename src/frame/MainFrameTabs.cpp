@@ -184,8 +184,8 @@ void CMainFrame::AddAddressHistory(const QString& url)
     if (m_addressImages.isEmpty())
         m_addressImages = CutStrip(BuiltinImages::AddressStrip(), BuiltinImages::kAddressImageSize);
     const bool secure = Cp932::CutBytes(Cp932::FromUnicode(url), 8) == "https://";
-    const QIcon icon(m_addressImages.value(secure ? BuiltinImages::AddressSecure
-                                                   : BuiltinImages::AddressPlain));
+    const QIcon icon(
+        m_addressImages.value(secure ? BuiltinImages::AddressSecure : BuiltinImages::AddressPlain));
     m_wndAddressBar->insertItem(0, icon, url);
     m_wndAddressBar->setCurrentIndex(0);
     m_wndAddressBar->setEditText(url);
@@ -358,33 +358,43 @@ void CMainFrame::BindTabCommands()
     auto needsTabs = [this](CmdUI& ui) { ui.enabled = TabCount() > 0; };
     bind(CommandId::FileNewUnlimited, [this] { OnFileNew(); });
     bind(CommandId::FileNew, [this] { OnDuplicateTab(); });
-    bind(CommandId::TabClose, [this] { OnCloseTab(); }, needsTabs);
-    bind(CommandId::FileClose, [this] { OnCloseTab(); }, needsTabs);
+    bind(
+        CommandId::TabClose, [this] { OnCloseTab(); }, needsTabs);
+    bind(
+        CommandId::FileClose, [this] { OnCloseTab(); }, needsTabs);
     bind(CommandId::NextTab, [this] { OnNextTab(true); });
     bind(CommandId::PreviousTab, [this] { OnNextTab(false); });
-    bind(CommandId::TabMoveRight, [this] { OnNextTab(true); },
-         [this](CmdUI& ui) { ui.enabled = TabCount() >= 2 && FocusedTab() < TabCount() - 1; });
-    bind(CommandId::TabMoveLeft, [this] { OnNextTab(false); },
-         [this](CmdUI& ui) { ui.enabled = FocusedTab() > 0; });
-    bind(CommandId::TabLock, [this] { OnTabLock(); },
-         [this](CmdUI& ui) {
-             ui.enabled = TabCount() > 0;
-             ui.check = IsTabLocked(FocusedTab()) ? 1 : 0;
-         });
+    bind(
+        CommandId::TabMoveRight, [this] { OnNextTab(true); },
+        [this](CmdUI& ui) { ui.enabled = TabCount() >= 2 && FocusedTab() < TabCount() - 1; });
+    bind(
+        CommandId::TabMoveLeft, [this] { OnNextTab(false); },
+        [this](CmdUI& ui) { ui.enabled = FocusedTab() > 0; });
+    bind(
+        CommandId::TabLock, [this] { OnTabLock(); },
+        [this](CmdUI& ui) {
+            ui.enabled = TabCount() > 0;
+            ui.check = IsTabLocked(FocusedTab()) ? 1 : 0;
+        });
     bind(CommandId::RefreshTabLabels, [this] { RefreshTabLabels(); });
-    bind(CommandId::HideChildTabs, [] { SecurityIni::ToggleChileTab(); },
-         [](CmdUI& ui) { ui.check = FlagChecked(SecurityIni::ChileTab()) ? 1 : 0; });
-    bind(CommandId::Connect, [this] { OnConnect(); }, needsTabs);
+    bind(
+        CommandId::HideChildTabs, [] { SecurityIni::ToggleChileTab(); },
+        [](CmdUI& ui) { ui.check = FlagChecked(SecurityIni::ChileTab()) ? 1 : 0; });
+    bind(
+        CommandId::Connect, [this] { OnConnect(); }, needsTabs);
     bind(CommandId::Ok, [this] { OnAddressEnter(); });
     bind(CommandId::AuthorHomePage, [this] {
         const QString url = TablistIni::HomeUrl();
         if (CZelvoView* view = ActiveZelvoView(); view && !url.isEmpty())
             view->Navigate2(url);
     });
-    bind(CommandId::HelpIndex, [this] {
-        OpenUrlInNewTab(QUrl::fromLocalFile(SettingsPath(QStringLiteral("help/index.html")))
-                            .toString());
-    }, needsTabs);
+    bind(
+        CommandId::HelpIndex,
+        [this] {
+            OpenUrlInNewTab(
+                QUrl::fromLocalFile(SettingsPath(QStringLiteral("help/index.html"))).toString());
+        },
+        needsTabs);
     connect(m_titleTimer, &QTimer::timeout, this, &CMainFrame::OnTitleWatchTick);
     connect(m_wndTabBar, &QTabBar::tabBarClicked, this, &CMainFrame::OnTabClicked);
 }
@@ -402,10 +412,12 @@ void CMainFrame::BindBrowserCommands()
             },
             update ? update : [this](CmdUI& ui) { ui.enabled = ActiveZelvoView() != nullptr; });
     };
-    onView(CommandId::GoForward, [](CZelvoView* v) { v->GoForward(); },
-           [this](CmdUI& ui) { ui.enabled = m_tabFrames.CanGoForward(FocusedTab()); });
-    onView(CommandId::GoBack, [](CZelvoView* v) { v->GoBack(); },
-           [this](CmdUI& ui) { ui.enabled = m_tabFrames.CanGoBack(FocusedTab()); });
+    onView(
+        CommandId::GoForward, [](CZelvoView* v) { v->GoForward(); },
+        [this](CmdUI& ui) { ui.enabled = m_tabFrames.CanGoForward(FocusedTab()); });
+    onView(
+        CommandId::GoBack, [](CZelvoView* v) { v->GoBack(); },
+        [this](CmdUI& ui) { ui.enabled = m_tabFrames.CanGoBack(FocusedTab()); });
     onView(CommandId::GoHome, [](CZelvoView* v) { v->GoHome(); });
     onView(CommandId::Refresh, [](CZelvoView* v) { v->Refresh(); });
     onView(CommandId::RefreshCompletely, [](CZelvoView* v) { v->Refresh2(REFRESH_COMPLETELY); });
@@ -417,12 +429,15 @@ void CMainFrame::BindBrowserCommands()
         SetTabCaption(v, name);
         AddAddressHistory(v->GetLocationURL());
     });
-    const std::pair<CommandId, int> exec[] = {
-        {CommandId::PrintPreview, OLECMDID_PRINTPREVIEW}, {CommandId::PageSetup, OLECMDID_PAGESETUP},
-        {CommandId::PageProperties, OLECMDID_PROPERTIES}, {CommandId::SelectAll, OLECMDID_SELECTALL},
-        {CommandId::EditUndo, OLECMDID_UNDO},             {CommandId::EditRedo, OLECMDID_REDO},
-        {CommandId::EditCut, OLECMDID_CUT},               {CommandId::EditCopy, OLECMDID_COPY},
-        {CommandId::EditPaste, OLECMDID_PASTE}};
+    const std::pair<CommandId, int> exec[] = {{CommandId::PrintPreview, OLECMDID_PRINTPREVIEW},
+                                              {CommandId::PageSetup, OLECMDID_PAGESETUP},
+                                              {CommandId::PageProperties, OLECMDID_PROPERTIES},
+                                              {CommandId::SelectAll, OLECMDID_SELECTALL},
+                                              {CommandId::EditUndo, OLECMDID_UNDO},
+                                              {CommandId::EditRedo, OLECMDID_REDO},
+                                              {CommandId::EditCut, OLECMDID_CUT},
+                                              {CommandId::EditCopy, OLECMDID_COPY},
+                                              {CommandId::EditPaste, OLECMDID_PASTE}};
     for (const auto& [id, cmd] : exec) {
         const int ole = cmd;
         const bool quiet = ole >= OLECMDID_CUT && ole != OLECMDID_UNDO && ole != OLECMDID_REDO;

@@ -120,7 +120,8 @@ void CMainFrame::OnSwapPages()
     if (c < 0)
         return;
     if (c == TabCount() - 1) {
-        ShowMessageBox(this, QStringLiteral("右隣にページが存在しません！"), QStringLiteral("Zelvo"));
+        ShowMessageBox(this, QStringLiteral("右隣にページが存在しません！"),
+                       QStringLiteral("Zelvo"));
         return;
     }
     CZelvoView* right = TabView(c + 1);
@@ -138,12 +139,15 @@ void CMainFrame::BindTabListCommands()
     auto bind = [this](CommandId id, CommandMap::Run run, CommandMap::Update update = {}) {
         m_commands.Bind(ToInt(id), std::move(run), std::move(update));
     };
-    bind(CommandId::TabCloseAll, [this] { OnCloseAll(); },
-         [this](CmdUI& ui) { ui.enabled = TabCount() > 1; });
-    bind(CommandId::TabCloseRight, [this] { OnCloseRight(); },
-         [this](CmdUI& ui) { ui.enabled = FocusedTab() >= 0 && FocusedTab() < TabCount() - 1; });
-    bind(CommandId::TabCloseLeft, [this] { OnCloseLeft(); },
-         [this](CmdUI& ui) { ui.enabled = FocusedTab() >= 1; });
+    bind(
+        CommandId::TabCloseAll, [this] { OnCloseAll(); },
+        [this](CmdUI& ui) { ui.enabled = TabCount() > 1; });
+    bind(
+        CommandId::TabCloseRight, [this] { OnCloseRight(); },
+        [this](CmdUI& ui) { ui.enabled = FocusedTab() >= 0 && FocusedTab() < TabCount() - 1; });
+    bind(
+        CommandId::TabCloseLeft, [this] { OnCloseLeft(); },
+        [this](CmdUI& ui) { ui.enabled = FocusedTab() >= 1; });
     bind(CommandId::StopAll, [this] { OnStopAll(); });
     bind(CommandId::RefreshAll, [this] { OnRefreshAll(); });
     bind(CommandId::ReopenClosedTab, [this] { OnReopenClosedTab(); });

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-HistoryIni::HistoryIni(const char* file, const char* section, const char* countKey,
-                       int valueSize, int capacity, EmptyValue empty, BeforeSave beforeSave)
+HistoryIni::HistoryIni(const char* file, const char* section, const char* countKey, int valueSize,
+                       int capacity, EmptyValue empty, BeforeSave beforeSave)
     : m_file(file), m_section(section), m_countKey(countKey), m_valueSize(valueSize),
       m_capacity(capacity), m_empty(empty), m_beforeSave(beforeSave)
 {
@@ -20,8 +20,8 @@ HistoryIni HistoryIni::Address()
 
 HistoryIni HistoryIni::Searchstring()
 {
-    return HistoryIni("Searchstring.ini", "Searchstring", "combo_count", 520, 41,
-                      EmptyValue::Kept, BeforeSave::KeepSection);
+    return HistoryIni("Searchstring.ini", "Searchstring", "combo_count", 520, 41, EmptyValue::Kept,
+                      BeforeSave::KeepSection);
 }
 
 QString HistoryIni::Path() const
@@ -34,8 +34,8 @@ QStringList HistoryIni::Load() const
     const QString path = Path();
     // The count comes from a file anyone can edit: never read past what the
     // box can hold, whatever it claims.
-    const int last = std::min(GetPrivateProfileIntA(m_section, m_countKey, 0, path),
-                              m_capacity - 1);
+    const int last =
+        std::min(GetPrivateProfileIntA(m_section, m_countKey, 0, path), m_capacity - 1);
     QStringList entries;
     for (int i = 0; i <= last; ++i) {
         const QString value = ProfileStore::GetText(m_section, QByteArray::number(i).constData(),

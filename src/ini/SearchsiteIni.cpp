@@ -73,8 +73,7 @@ QString Name(int i)
 
 QString Url(int i)
 {
-    return ProfileStore::GetText(kSection, Key("url_", i).constData(), QString(), kUrlSize,
-                                 Path());
+    return ProfileStore::GetText(kSection, Key("url_", i).constData(), QString(), kUrlSize, Path());
 }
 
 QList<Site> Sites()

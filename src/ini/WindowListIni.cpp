@@ -21,8 +21,8 @@ int Count()
 
 QString Title(int position)
 {
-    return ProfileStore::GetText("Window_List", QByteArray::number(position).constData(),
-                                 QString(), 520, Path());
+    return ProfileStore::GetText("Window_List", QByteArray::number(position).constData(), QString(),
+                                 520, Path());
 }
 
 bool Save(const QMap<int, QString>& titles)

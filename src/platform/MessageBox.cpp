@@ -59,8 +59,8 @@ MbAnswer EscapeAnswer(MbButtons buttons)
 
 } // namespace
 
-MbAnswer ShowMessageBox(QWidget* parent, const QString& text, const QString& caption,
-                        MbIcon icon, MbButtons buttons)
+MbAnswer ShowMessageBox(QWidget* parent, const QString& text, const QString& caption, MbIcon icon,
+                        MbButtons buttons)
 {
     if (Responder())
         return Responder()({text, caption, icon, buttons});

@@ -30,8 +30,8 @@ QString SafeDisplayName()
         return QStringLiteral("nodisplay");
     QString safe;
     for (const char c : display) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')
-            || (c >= '0' && c <= '9') || c == '.' || c == '-';
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '.' || c == '-';
         safe += plain ? QLatin1Char(c) : QLatin1Char('_');
     }
     return safe;
@@ -54,8 +54,7 @@ QString SingleInstance::DefaultName()
 
 SingleInstance::SingleInstance(QObject* parent) : SingleInstance(DefaultName(), parent) {}
 
-SingleInstance::SingleInstance(const QString& name, QObject* parent)
-    : QObject(parent), m_name(name)
+SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent), m_name(name)
 {
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::AcceptConnections);

@@ -545,8 +545,8 @@ void CHtmlView::FinishLoad(const QWebEngineLoadingInfo& info)
     // server's own answer to an HTTP error.
     const bool hasDocument =
         *status == LoadSequence::Status::Succeeded ||
-        (failed && (info.isErrorPage() ||
-                    info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain));
+        (failed &&
+         (info.isErrorPage() || info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain));
     if (failed)
         OnNavigateError(info.url().toString(), info.errorCode());
     if (hasDocument) {

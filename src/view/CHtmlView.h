@@ -213,8 +213,7 @@ protected:
 private:
     friend class EnginePage;
 
-    bool PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationType type,
-                            bool isMainFrame);
+    bool PageBeforeNavigate(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
     QWebEnginePage* PageCreateWindow();
     void PageScriptLink(const QString& href, bool isMainFrame, const QString& click);
     void PageScriptWindow(const QString& href);

@@ -44,8 +44,9 @@ bool CPagePrinter::Print(bool prompt, const QString& pdfFile)
     if (!pdfFile.isEmpty()) {
         m_job = Job::File;
         QWebEnginePage* page = m_view.page();
-        connect(page, &QWebEnginePage::pdfPrintingFinished, this, [this] { m_job = Job::None; },
-                Qt::SingleShotConnection);
+        connect(
+            page, &QWebEnginePage::pdfPrintingFinished, this, [this] { m_job = Job::None; },
+            Qt::SingleShotConnection);
         page->printToPdf(pdfFile, SharedPrinter().pageLayout());
         return true;
     }

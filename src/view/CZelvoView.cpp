@@ -31,11 +31,9 @@
 
 namespace {
 
-constexpr int kTextSizeFirst = 32769;
-constexpr int kTextSizeLast = 32773;
-constexpr int kEncodingFirst = 37201;
-constexpr int kEncodingLast = 37261;
-
+// The text sizes, smallest first, are one command each.
+constexpr int kTextSizeFirst = ToInt(CommandId::TextSizeSmallest);
+constexpr int kTextSizeLast = ToInt(CommandId::TextSizeLargest);
 
 // Escape in the find box closes the bar, whether or not the window is active.
 class EscapeFilter : public QObject {
@@ -81,7 +79,8 @@ CZelvoView::CZelvoView(IViewHost* host, CZelvoDoc* document, QWidget* parent)
             ui.radio = true;
             ui.check = GetZoomLevel() == id - kTextSizeFirst ? 1 : 0;
         });
-    run(CommandId::StatusUrlOnly,
+    run(
+        CommandId::StatusUrlOnly,
         [this] { m_host->Switches().statusUrlOnly = !m_host->Switches().statusUrlOnly; },
         [this](CmdUI& ui) { ui.check = m_host->Switches().statusUrlOnly ? 1 : 0; });
     run(
@@ -112,9 +111,7 @@ CZelvoView::CZelvoView(IViewHost* host, CZelvoDoc* document, QWidget* parent)
         });
     run(
         CommandId::FavoritesHtmlAtStart, [] { SecurityIni::ToggleHome(); },
-        [](CmdUI& ui) {
-            ui.check = FlagChecked(SecurityIni::Home(), CheckRule::NonZero) ? 1 : 0;
-        });
+        [](CmdUI& ui) { ui.check = FlagChecked(SecurityIni::Home(), CheckRule::NonZero) ? 1 : 0; });
     run(CommandId::FileOpen, [this] { OnFileOpen(); });
     run(CommandId::FileSaveAs, [this] { ExecWB(OLECMDID_SAVEAS, OLECMDEXECOPT_DODEFAULT); });
     run(CommandId::FilePrint, [this] { ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_PROMPTUSER); });
@@ -204,9 +201,9 @@ void CZelvoView::OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& c
         NavigationFilter::Decide(url, settings, NavigationFilter::ReadLists(settings), lock,
                                  isMainFrame ? FrameKind::Top : FrameKind::Sub, WrittenUrl());
     if (decision.outcome == NavigationOutcome::AskExtension) {
-        const MbAnswer answer = ShowMessageBox(
-            this, QStringLiteral("上記の拡張子ファイルをそのまま表示しますか？"), decision.extension,
-            MbIcon::Question, MbButtons::YesNo);
+        const MbAnswer answer =
+            ShowMessageBox(this, QStringLiteral("上記の拡張子ファイルをそのまま表示しますか？"),
+                           decision.extension, MbIcon::Question, MbButtons::YesNo);
         decision = decision.Answered(answer == MbAnswer::Yes);
     }
     ApplyFilterDecision(decision, cancel);
@@ -214,7 +211,8 @@ void CZelvoView::OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& c
     // page may reach the web from before it loads; any other local page not
     // (see OnNavigateComplete2).
     if (!cancel && isMainFrame && IsPlayerPage(url))
-        GetPage()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+        GetPage()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
+                                            true);
 }
 
 bool CZelvoView::IsPlayerPage(const QString& url) const
@@ -242,7 +240,8 @@ void CZelvoView::ApplyFilterDecision(const NavigationDecision& decision, bool& c
         m_playerPage = QUrl::fromLocalFile(page);
         // The engine is still asking about the refused navigation; a new one
         // can only start after it has its answer.
-        QMetaObject::invokeMethod(this, [this, page] { Navigate(page); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, page] { Navigate(page); }, Qt::QueuedConnection);
         return;
     }
     case NavigationOutcome::RefuseAndCloseTab:
@@ -253,8 +252,8 @@ void CZelvoView::ApplyFilterDecision(const NavigationDecision& decision, bool& c
         cancel = true;
         m_returningToLock = true;
         const QString locked = decision.redirectUrl;
-        QMetaObject::invokeMethod(this, [this, locked] { Navigate2(locked); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, locked] { Navigate2(locked); }, Qt::QueuedConnection);
         return;
     }
     }
@@ -298,8 +297,7 @@ void CZelvoView::OnDocumentComplete(const QString& url)
     m_documentPending = false;
     m_host->SetFrameCaption(url);
     ShowTitleInCaptions();
-    if (m_host->Switches().alwaysMosaic &&
-        m_host->CommandEnabled(ToInt(CommandId::MosaicFilter))) {
+    if (m_host->Switches().alwaysMosaic && m_host->CommandEnabled(ToInt(CommandId::MosaicFilter))) {
         m_host->SendCommand(ToInt(CommandId::MosaicFilter));
         DialogHold hold(*this);
         ShowMessageBox(this, QStringLiteral("画像をモザイクにしました！"), QStringLiteral("Zelvo"),

@@ -39,8 +39,7 @@ public:
     static PageSettings SettingsFor(quint32 word);
     // Media requests carry no kind of their own; the file name tells.
     static Media MediaKind(const QUrl& url);
-    static bool Blocks(quint32 word, QWebEngineUrlRequestInfo::ResourceType type,
-                       const QUrl& url);
+    static bool Blocks(quint32 word, QWebEngineUrlRequestInfo::ResourceType type, const QUrl& url);
     static bool BypassesCache(quint32 word) { return word & DLCTL_PRAGMA_NO_CACHE; }
 
     explicit DownloadControl(QObject* parent = nullptr);

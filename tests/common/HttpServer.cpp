@@ -66,8 +66,7 @@ void HttpServer::route(const QByteArray& path, const QByteArray& contentType,
     r.body = body;
 }
 
-void HttpServer::addHeader(const QByteArray& path, const QByteArray& name,
-                           const QByteArray& value)
+void HttpServer::addHeader(const QByteArray& path, const QByteArray& name, const QByteArray& value)
 {
     m_routes[path].headers.append({name, value});
 }
@@ -143,9 +142,8 @@ void HttpServer::onReadyRead(QTcpSocket* socket)
     const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
     request.method = requestLine.value(0);
     request.target = requestLine.value(1);
-    request.path = request.target.left(request.target.indexOf('?') < 0
-                                           ? request.target.size()
-                                           : request.target.indexOf('?'));
+    request.path = request.target.left(
+        request.target.indexOf('?') < 0 ? request.target.size() : request.target.indexOf('?'));
     qsizetype contentLength = 0;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArray line = lines[i].trimmed();
