@@ -116,10 +116,7 @@ CMainFrame* TestPageText::Open(const QByteArray& commandLine)
 
 bool TestPageText::OpenTab(const QString& url)
 {
-    const int before = m_frame->TabCount();
-    m_frame->OpenUrlInNewTab(url);
-    return QTest::qWaitFor([&] { return m_frame->TabCount() == before + 1; }, 5000) &&
-           WaitTabsIdle(*m_frame);
+    return OpenNewTab(*m_frame, url) && WaitTabsIdle(*m_frame);
 }
 
 void TestPageText::WaitIdle()

@@ -120,9 +120,7 @@ CMainFrame* TestTabs::Open(const QByteArray& commandLine)
 
 bool TestTabs::NewTab(const QByteArray& path)
 {
-    const int before = m_frame->TabCount();
-    m_frame->OpenUrlInNewTab(m_server->url(path).toString());
-    return QTest::qWaitFor([&] { return m_frame->TabCount() == before + 1; }, 5000);
+    return OpenNewTab(*m_frame, m_server->url(path).toString());
 }
 
 void TestTabs::WaitIdle()

@@ -17,6 +17,13 @@ std::unique_ptr<CMainFrame> OpenFrame(const QByteArray& commandLine)
     return frame;
 }
 
+bool OpenNewTab(CMainFrame& frame, const QString& url)
+{
+    const int before = frame.TabCount();
+    frame.OpenUrlInNewTab(url);
+    return QTest::qWaitFor([&] { return frame.TabCount() == before + 1; }, 5000);
+}
+
 bool WaitTabsIdle(const CMainFrame& frame, int timeoutMs)
 {
     auto idle = [&frame] {
