@@ -8,6 +8,7 @@
 #include "TempHome.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,6 +30,8 @@ private slots:
     void menuDrawingFromTablist_data();
     void menuDrawingFromTablist();
     void secondStartHandsOver();
+    void settingsDirectory_data();
+    void settingsDirectory();
     void handOverWhileAnotherWindowIsActive();
     void simultaneousStartsShowOneWindow();
 
@@ -205,6 +208,44 @@ void TestStartup::simultaneousStartsShowOneWindow()
             start->waitForFinished(10000);
         }
     }
+}
+
+void TestStartup::settingsDirectory_data()
+{
+    QTest::addColumn<bool>("portable");
+    QTest::newRow("installed or built") << false;
+    QTest::newRow("portable copy") << true;
+}
+
+// The program as installed, in a folder of its own, started by a user whose
+// home is empty.
+void TestStartup::settingsDirectory()
+{
+    QFETCH(bool, portable);
+    QTemporaryDir programDir;
+    QTemporaryDir home;
+    const QString program = programDir.filePath("zelvo");
+    QVERIFY(QFile::copy(ZELVO_BINARY, program));
+    if (portable)
+        QVERIFY(QFile(programDir.filePath("tablist.ini")).open(QIODevice::WriteOnly));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("ZELVO_HOME");
+    env.remove("XDG_DATA_HOME");
+    env.insert("HOME", home.path());
+    env.insert("ZELVO_HOMEPAGE", m_server.url("/home").toString());
+    env.insert("ZELVO_EXIT_AFTER", "loaded");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    env.insert("DISPLAY", QStringLiteral(":zelvo-test-%1").arg(QCoreApplication::applicationPid()));
+    QProcess zelvo;
+    zelvo.setProcessEnvironment(env);
+    zelvo.start(program, {});
+    // The page comes from this process: its loop must run meanwhile.
+    QTRY_VERIFY_WITH_TIMEOUT(zelvo.state() == QProcess::NotRunning, 30000);
+    QCOMPARE(zelvo.exitCode(), 0);
+    const QString data = home.filePath(".local/share/Zelvo");
+    QCOMPARE(QFile::exists(data + "/Color.ini"), !portable);
+    QCOMPARE(QFile::exists(programDir.filePath("Color.ini")), portable);
 }
 
 void TestStartup::maximisedWhenLeftSo_data()

@@ -749,7 +749,12 @@ QPixmap AboutPicture()
 
 QIcon FrameIcon()
 {
-    return IconOf(DrawTurtle, {16, 24, 32, 48, 64, 128});
+    return IconOf(DrawTurtle, {16, 24, 32, 48, 64, 128, 256});
+}
+
+QImage ProgramIcon(int size)
+{
+    return Render(DrawTurtle, QSize(size, size), 32);
 }
 
 QIcon ChildFrameIcon()

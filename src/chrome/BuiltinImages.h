@@ -43,6 +43,8 @@ QPixmap AboutPicture();
 
 // Icon 128: the main frame (the Zelvo turtle), in several sizes.
 QIcon FrameIcon();
+// The same turtle as one picture of size × size pixels, for the desktop's icon theme.
+QImage ProgramIcon(int size);
 // Icon 194: a tab's child frame.
 QIcon ChildFrameIcon();
 // Icon 165: the notification-area icon.

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <unistd.h>
+#include <algorithm>
 
 namespace {
 
@@ -18,10 +18,21 @@ QString ExecutableDir()
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
+// A portable copy keeps its settings beside the program; an installed or
+// freshly built one does not, so a rebuild or an update never takes them away.
+bool HoldsSettings(const QString& dir)
+{
+    const QStringList names = QDir(dir).entryList(QDir::Files);
+    return std::any_of(names.begin(), names.end(), [](const QString& name) {
+        return name.compare(QLatin1String("Tablist.ini"), Qt::CaseInsensitive) == 0 ||
+               name.compare(QLatin1String("Security.ini"), Qt::CaseInsensitive) == 0;
+    });
+}
+
 QString Fallback()
 {
     QString exeDir = ExecutableDir();
-    if (!exeDir.isEmpty() && access(QFile::encodeName(exeDir).constData(), W_OK) == 0)
+    if (!exeDir.isEmpty() && HoldsSettings(exeDir))
         return exeDir;
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (data.isEmpty())

@@ -6,8 +6,9 @@
 // under profile/, the engine's own storage.
 namespace ProgramDir {
 
-// $ZELVO_HOME; else the executable's directory when writable (portable use);
-// else $XDG_DATA_HOME/Zelvo. Ends without a separator.
+// $ZELVO_HOME; else the executable's directory when it already holds the
+// settings (a portable copy: Tablist.ini or Security.ini is there); else
+// $XDG_DATA_HOME/Zelvo (~/.local/share/Zelvo). Ends without a separator.
 QString Path();
 
 // Creates the directory and copies in the shipped data files that are missing.
