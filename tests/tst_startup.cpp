@@ -7,7 +7,9 @@
 #include "HttpServer.h"
 #include "TempHome.h"
 
+#include <QDialogButtonBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,6 +31,8 @@ private slots:
     void menuDrawingFromTablist_data();
     void menuDrawingFromTablist();
     void secondStartHandsOver();
+    void qtTextsInJapanese_data();
+    void qtTextsInJapanese();
     void handOverWhileAnotherWindowIsActive();
     void simultaneousStartsShowOneWindow();
 
@@ -248,6 +252,26 @@ void TestStartup::menuDrawingFromTablist()
     if (!tablist.isEmpty())
         home.write("Tablist.ini", tablist);
     QCOMPARE(CZelvoApp::ReadXPStyle(), xpStyle);
+}
+
+void TestStartup::qtTextsInJapanese_data()
+{
+    QTest::addColumn<QDialogButtonBox::StandardButton>("button");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("cancel") << QDialogButtonBox::Cancel << "キャンセル";
+    QTest::newRow("yes") << QDialogButtonBox::Yes << "はい(Y)";
+    QTest::newRow("no") << QDialogButtonBox::No << "いいえ(N)";
+    QTest::newRow("save") << QDialogButtonBox::Save << "保存";
+}
+
+void TestStartup::qtTextsInJapanese()
+{
+    QFETCH(QDialogButtonBox::StandardButton, button);
+    QFETCH(QString, text);
+    static const bool installed = CZelvoApp::InstallQtTranslation(*qApp);
+    QVERIFY(installed);
+    QDialogButtonBox box(button);
+    QCOMPARE(box.button(button)->text().remove(QLatin1Char('&')), text);
 }
 
 void TestStartup::secondStartHandsOver()
