@@ -5,6 +5,7 @@
 #include "view/EngineProfile.h"
 
 #include "HttpServer.h"
+#include "PageMenu.h"
 #include "TempHome.h"
 
 #include <QClipboard>
@@ -164,8 +165,8 @@ private slots:
     void downloadControlApplied_data();
     void downloadControlApplied();
     void downloadControlFollowsChanges();
-    void userAgentSent_data();
-    void userAgentSent();
+    void requestHeadersSent_data();
+    void requestHeadersSent();
     void silentModeSuppressesDialogs_data();
     void silentModeSuppressesDialogs();
     void zoomCommand_data();
@@ -180,6 +181,10 @@ private slots:
     void findText_data();
     void findText();
     void closeDocumentBlanksQuietly();
+    void japaneseDefaultFonts_data();
+    void japaneseDefaultFonts();
+    void contextMenu_data();
+    void contextMenu();
 
 private:
     QString url(const QByteArray& path) const { return m_server->url(path).toString(); }
@@ -228,6 +233,12 @@ void TestHtmlView::initTestCase()
         QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwA"
                                "EhQGAhKmMIQAAAABJRU5ErkJggg==");
     s.route("/img.png", "image/png", png);
+    s.route("/menu", kHtml,
+            "<title>Menu</title><style>*{margin:0}.at{position:absolute;left:10px}</style>"
+            "<a class=at style=top:10px href='/second?q=%E3%81%82'>second</a>"
+            "<img class=at style=top:50px width=40 height=40 src='/img.png'>"
+            "<input class=at style=top:110px value=text>"
+            "<p class=at style=top:150px id=plain>plain text</p>");
     s.route("/held.png", "image/png", png);
     s.route("/sound.mp3", "audio/mpeg", QByteArray(64, '\0'));
     for (const QByteArray path : {"/content", "/img.png", "/sound.mp3", "/page"})
@@ -665,14 +676,17 @@ void TestHtmlView::failedLoadsReported_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<int>("code");
-    QTest::newRow("server says not found") << "/missing" << 404;
-    QTest::newRow("nobody listening") << "http://127.0.0.1:1/" << -1;
+    // Language of the engine's own error page; none when the server's page shows.
+    QTest::addColumn<QString>("errorPageLang");
+    QTest::newRow("server says not found") << "/missing" << 404 << "";
+    QTest::newRow("nobody listening") << "http://127.0.0.1:1/" << -1 << "ja";
 }
 
 void TestHtmlView::failedLoadsReported()
 {
     QFETCH(QString, address);
     QFETCH(int, code);
+    QFETCH(QString, errorPageLang);
     const QString target = address.startsWith('/') ? url(address.toUtf8()) : address;
     auto view = makeView();
     QVERIFY(load(*view, target));
@@ -685,6 +699,15 @@ void TestHtmlView::failedLoadsReported()
         view->only({"NavigateError", "DocumentComplete", "StatusText ページ", "DownloadComplete"}),
         QStringList(
             {errors.first(), "DocumentComplete " + view->GetLocationURL(), "DownloadComplete"}));
+    if (errorPageLang.isEmpty())
+        return;
+    std::optional<QString> lang;
+    view->GetPage()->runJavaScript("document.documentElement.lang", [&](const QVariant& value) {
+        lang = value.toString();
+        emit g_pulse->beat();
+    });
+    QVERIFY(waitFor([&] { return lang.has_value(); }));
+    QCOMPARE(*lang, errorPageLang);
 }
 
 void TestHtmlView::backAndForwardStates()
@@ -796,14 +819,14 @@ void TestHtmlView::downloadControlFollowsChanges()
     QCOMPARE(view->GetLocationName(), QStringLiteral("Ran"));
 }
 
-void TestHtmlView::userAgentSent_data()
+void TestHtmlView::requestHeadersSent_data()
 {
     QTest::addColumn<QString>("agent");
     QTest::newRow("answered") << "ZelvoTest/1.0 (X11)";
     QTest::newRow("not answered: the engine's own") << "";
 }
 
-void TestHtmlView::userAgentSent()
+void TestHtmlView::requestHeadersSent()
 {
     QFETCH(QString, agent);
     auto view = makeView();
@@ -812,6 +835,8 @@ void TestHtmlView::userAgentSent()
     const QByteArray expected =
         (agent.isEmpty() ? EngineProfile::DefaultUserAgent() : agent).toUtf8();
     QCOMPARE(m_server->requestsFor("/page").last().header("User-Agent"), expected);
+    QCOMPARE(m_server->requestsFor("/page").last().header("Accept-Language"),
+             QByteArray("ja,en-US;q=0.8,en;q=0.6"));
 
     view->userAgent = "Changed/2.0";
     view->OnAmbientPropertyChange(DISPID_AMBIENT_USERAGENT);
@@ -1043,6 +1068,99 @@ void TestHtmlView::findText()
                    });
     QVERIFY(waitFor([&] { return answer.has_value(); }));
     QCOMPARE(*answer, found);
+}
+
+void TestHtmlView::japaneseDefaultFonts_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::newRow("page sets none") << "";
+    QTest::newRow("sans-serif") << "sans-serif";
+}
+
+void TestHtmlView::japaneseDefaultFonts()
+{
+    QFETCH(QString, family);
+    const QByteArray style = family.isEmpty() ? "" : " style='font-family:" + family.toUtf8() + "'";
+    m_server->route("/fonts", kHtml,
+                    "<span id=t" + style +
+                        ">Zelvo iiii mmmm 日本語</span><br>"
+                        "<span id=g style='font-family:IPAGothic'>Zelvo iiii mmmm 日本語</span>");
+    auto view = makeView();
+    QVERIFY(load(*view, url("/fonts")));
+    std::optional<QString> widths;
+    view->GetPage()->runJavaScript(
+        "['t','g'].map(id => document.getElementById(id).offsetWidth).join(' ')",
+        [&](const QVariant& value) {
+            widths = value.toString();
+            emit g_pulse->beat();
+        });
+    QVERIFY(waitFor([&] { return widths.has_value(); }));
+    const QStringList both = widths->split(' ');
+    QCOMPARE(both.first(), both.last());
+}
+
+void TestHtmlView::contextMenu_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QString>("select");
+    QTest::addColumn<QStringList>("entries");
+    // The entry then chosen and what the clipboard holds after it.
+    QTest::addColumn<QString>("choose");
+    QTest::addColumn<QString>("clipboard");
+    const QString second = "/second?q=%E3%81%82";
+    QTest::newRow("page") << QPoint(300, 300) << ""
+                          << QStringList({"(戻る)", "(進む)", "最新の情報に更新", "-",
+                                          "名前を付けて保存", "ソースの表示", "-", "すべて選択"})
+                          << ""
+                          << "";
+    QTest::newRow("link") << QPoint(20, 15) << ""
+                          << QStringList({"新しいタブで開く", "リンクのアドレスをコピー"})
+                          << "リンクのアドレスをコピー" << second;
+    QTest::newRow("image") << QPoint(30, 70) << ""
+                           << QStringList({"名前を付けて画像を保存", "画像をコピー",
+                                           "画像のアドレスをコピー"})
+                           << "画像のアドレスをコピー"
+                           << "/img.png";
+    QTest::newRow("text field") << QPoint(20, 118) << ""
+                                << QStringList(
+                                       {"(切り取り)", "(コピー)", "貼り付け", "-", "すべて選択"})
+                                << ""
+                                << "";
+    QTest::newRow("selection") << QPoint(30, 158) << "plain"
+                               << QStringList({"コピー", "-", "すべて選択"}) << "コピー"
+                               << "plain text";
+}
+
+void TestHtmlView::contextMenu()
+{
+    QFETCH(QPoint, at);
+    QFETCH(QString, select);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, choose);
+    QFETCH(QString, clipboard);
+    auto view = makeView();
+    QVERIFY(load(*view, url("/menu")));
+    QGuiApplication::clipboard()->setText("paste me");
+    if (!select.isEmpty()) {
+        bool done = false;
+        view->GetPage()->runJavaScript(
+            "getSelection().selectAllChildren(document.getElementById('" + select + "'))",
+            [&](const QVariant&) {
+                done = true;
+                emit g_pulse->beat();
+            });
+        QVERIFY(waitFor([&] { return done; }));
+    }
+    QMenu* menu = RightClickPage(*view, at);
+    QVERIFY(menu);
+    QCOMPARE(MenuTexts(*menu), entries);
+    if (!choose.isEmpty()) {
+        QGuiApplication::clipboard()->clear();
+        MenuEntry(*menu, choose)->trigger();
+        const QString expected = clipboard.startsWith('/') ? url(clipboard.toUtf8()) : clipboard;
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(), expected);
+    }
+    menu->close();
 }
 
 void TestHtmlView::closeDocumentBlanksQuietly()

@@ -7,7 +7,9 @@
 #include "HttpServer.h"
 #include "TempHome.h"
 
+#include <QDialogButtonBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -32,6 +34,8 @@ private slots:
     void secondStartHandsOver();
     void settingsDirectory_data();
     void settingsDirectory();
+    void qtTextsInJapanese_data();
+    void qtTextsInJapanese();
     void handOverWhileAnotherWindowIsActive();
     void simultaneousStartsShowOneWindow();
 
@@ -289,6 +293,26 @@ void TestStartup::menuDrawingFromTablist()
     if (!tablist.isEmpty())
         home.write("Tablist.ini", tablist);
     QCOMPARE(CZelvoApp::ReadXPStyle(), xpStyle);
+}
+
+void TestStartup::qtTextsInJapanese_data()
+{
+    QTest::addColumn<QDialogButtonBox::StandardButton>("button");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("cancel") << QDialogButtonBox::Cancel << "キャンセル";
+    QTest::newRow("yes") << QDialogButtonBox::Yes << "はい(Y)";
+    QTest::newRow("no") << QDialogButtonBox::No << "いいえ(N)";
+    QTest::newRow("save") << QDialogButtonBox::Save << "保存";
+}
+
+void TestStartup::qtTextsInJapanese()
+{
+    QFETCH(QDialogButtonBox::StandardButton, button);
+    QFETCH(QString, text);
+    static const bool installed = CZelvoApp::InstallQtTranslation(*qApp);
+    QVERIFY(installed);
+    QDialogButtonBox box(button);
+    QCOMPARE(box.button(button)->text().remove(QLatin1Char('&')), text);
 }
 
 void TestStartup::secondStartHandsOver()

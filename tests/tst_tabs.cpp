@@ -12,6 +12,7 @@
 #include "FrameHarness.h"
 #include "FakeViewHost.h"
 #include "HttpServer.h"
+#include "PageMenu.h"
 #include "TempHome.h"
 
 #include <QComboBox>
@@ -60,6 +61,8 @@ private slots:
     void nextAndPreviousWrap();
     void busyTabShowsBlanks();
     void questionMarkTitleShowsAboutBlank();
+    void linkMenuOpensTab_data();
+    void linkMenuOpensTab();
     void popupBecomesTab_data();
     void popupBecomesTab();
     void handOverOpensTab_data();
@@ -353,6 +356,40 @@ void TestTabs::questionMarkTitleShowsAboutBlank()
     WaitIdle();
     frame->SendCommand(CommandId::TabClose);
     QCOMPARE(frame->windowTitle(), QStringLiteral("about:blank - Zelvo"));
+}
+
+void TestTabs::linkMenuOpensTab_data()
+{
+    QTest::addColumn<QByteArray>("tabcount");
+    QTest::addColumn<int>("tabs");
+    QTest::newRow("room for a tab") << QByteArray() << 2;
+    QTest::newRow("at the tab limit") << QByteArray("2") << 1;
+}
+
+void TestTabs::linkMenuOpensTab()
+{
+    QFETCH(QByteArray, tabcount);
+    QFETCH(int, tabs);
+    if (!tabcount.isEmpty())
+        WritePrivateProfileStringA("Tablist", "tabcount", tabcount, SettingsPath("Tablist.ini"));
+    m_server->route("/links", "text/html",
+                    Page("Links", "<a style=position:absolute;left:10px;top:10px href=/b>b</a>"));
+    CMainFrame* frame = Open();
+    WaitIdle();
+    frame->TabView(0)->Navigate2(m_server->url("/links").toString());
+    QTRY_COMPARE(frame->TabView(0)->GetLocationName(), QStringLiteral("Links"));
+    QMenu* menu = RightClickPage(*frame->TabView(0), QPoint(15, 15));
+    QVERIFY(menu);
+    QAction* open = MenuEntry(*menu, QStringLiteral("新しいタブで開く"));
+    QVERIFY(open);
+    open->trigger();
+    menu->close();
+    QTRY_COMPARE(frame->TabCount(), tabs);
+    WaitIdle();
+    QCOMPARE(frame->TabView(0)->GetLocationName(), QStringLiteral("Links"));
+    if (tabs == 2)
+        QCOMPARE(frame->TabView(1)->GetLocationURL(), m_server->url("/b").toString());
+    QCOMPARE(m_server->requestCount("/b"), tabs - 1);
 }
 
 void TestTabs::popupBecomesTab_data()

@@ -9,7 +9,10 @@
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <utility>
@@ -26,6 +29,19 @@ CZelvoApp::CZelvoApp(int& argc, char** argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("Zelvo"));
     setOrganizationName(QStringLiteral("Zelvo"));
     m_lpCmdLine = CommandLine::RawCommandLine(arguments().mid(1));
+    InstallQtTranslation(*this);
+}
+
+bool CZelvoApp::InstallQtTranslation(QCoreApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 CZelvoApp::~CZelvoApp()

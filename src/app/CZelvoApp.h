@@ -24,6 +24,9 @@ public:
     static void ShowMainFrame(CMainFrame& frame);
     // m_bXPStyle as Tablist.ini gives it: 1 when the program draws its menus.
     static int ReadXPStyle();
+    // Qt's own texts (standard buttons, file dialogs) in Japanese, whatever
+    // the system's language. False when the catalogue is not installed.
+    static bool InstallQtTranslation(QCoreApplication& app);
     // The raw command line: the arguments after the program name.
     const QByteArray& CommandLine() const { return m_lpCmdLine; }
 

@@ -4,6 +4,7 @@
 #include "view/CPagePrinter.h"
 #include "view/EnginePage.h"
 #include "view/EngineProfile.h"
+#include "view/PageContextMenu.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -18,6 +20,7 @@
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineScript>
 #include <QWebEngineView>
 
@@ -158,7 +161,17 @@ CHtmlView::CHtmlView(QWidget* parent) : QWidget(parent), m_webView(new QWebEngin
     m_sequence.onBegin = [this] { OnDownloadBegin(); };
     m_sequence.onCommit = [this](const QUrl& url) { RaiseNavigateComplete(url); };
     m_printer = new CPagePrinter(*m_webView, [this](QDialog& dialog) { return RunDialog(dialog); });
+    m_webView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_webView, &QWidget::customContextMenuRequested, this, &CHtmlView::ShowContextMenu);
     ConnectPage();
+}
+
+void CHtmlView::ShowContextMenu(const QPoint& pos)
+{
+    const QWebEngineContextMenuRequest* request = m_webView->lastContextMenuRequest();
+    if (!request)
+        return;
+    PageContextMenu::Create(*this, *request)->popup(m_webView->mapToGlobal(pos));
 }
 
 CHtmlView::~CHtmlView()

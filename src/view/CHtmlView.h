@@ -222,6 +222,7 @@ private:
     void Decide(const QString& url, const QString& written, bool isMainFrame, bool& cancel);
 
     void EnsureCreated();
+    void ShowContextMenu(const QPoint& pos);
     void ConnectPage();
     void DisconnectPage();
     void ApplyDownloadControl();

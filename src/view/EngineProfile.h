@@ -15,6 +15,9 @@ public:
     // before the QApplication goes, or the engine crashes at exit.
     static void Shutdown();
 
+    // Sent with every request.
+    static inline const QString kAcceptLanguage = QStringLiteral("ja,en-US;q=0.8,en;q=0.6");
+
     // The engine's own user agent, which an empty setting restores.
     static QString DefaultUserAgent();
 };
