@@ -285,10 +285,10 @@ void TestDownloads::downloads()
     if (!existing.isEmpty() && existing != saved)
         QCOMPARE(m_home->read("受信/" + existing), old);
     // Nothing else is left behind: no partial file of a download that ended early.
-    QDir dir(folder());
+    const QDir dir(folder());
     const int expectedFiles = (saved.isEmpty() ? 0 : 1) + (count == 2 ? 1 : 0) +
                               (!existing.isEmpty() && existing != saved ? 1 : 0);
-    QCOMPARE(dir.entryList(QDir::Files).size(), expectedFiles);
+    QTRY_COMPARE(dir.entryList(QDir::Files).size(), expectedFiles);
 }
 
 void TestDownloads::pageSaveIsNoDownload()
