@@ -1028,6 +1028,8 @@ void TestFilterView::pageTurnsIntoDownload()
     m_server->route("/home", "text/html",
                     Page("Home", "<a id=j href='" + path + "'" + (newTab ? " target=_blank" : "") +
                                      " style='display:block;width:300px;height:60px'>file</a>"));
+    // The save dialog is refused: only the tab's state matters here.
+    CHtmlView::SetDialogResponder([](QDialog&) { return int(QDialog::Rejected); });
     m_frame = OpenFrame();
     QVERIFY(m_frame);
     CZelvoView* view = Active();

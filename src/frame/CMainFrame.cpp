@@ -16,7 +16,9 @@
 #include "commands/CommandId.h"
 #include "commands/MenuFactory.h"
 #include "chrome/ToolbarImages.h"
+#include "view/CDownloadManager.h"
 #include "view/CZelvoView.h"
+#include "view/EngineProfile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -396,6 +398,9 @@ bool CMainFrame::CreateStatusBar()
                                                  "color: %2; }")
                                       .arg(background.name(), text.name()));
     setStatusBar(m_wndStatusBar);
+    m_downloads = new CDownloadManager(
+        *m_wndStatusBar, [this](const QString& text) { SetMessageText(text); }, this);
+    m_downloads->Attach(EngineProfile::Instance());
     return true;
 }
 

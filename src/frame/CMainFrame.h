@@ -18,6 +18,7 @@
 #include <functional>
 
 class CChildFrame;
+class CDownloadManager;
 class CSearchBars;
 class CSessionRestore;
 class CTabBarCtrl;
@@ -140,6 +141,8 @@ public:
     QToolBar* MenuBand() const { return m_menuBand; }
     QToolBar* MainToolbar() const { return m_bands.value(kBandToolbar); }
     QWidget* StatusPane(int paneId) const { return m_statusPanes.value(paneId); }
+    // The engine's downloads, shown in the status bar.
+    CDownloadManager& Downloads() const { return *m_downloads; }
     const QPixmap& SkinBitmap() const { return m_skin; }
     bool WindowTabsOnTop() const { return m_windowTabsOnTop; }
     bool IsTitleWatchRunning() const;
@@ -250,6 +253,7 @@ private:
     QToolBar* m_searchToolbar = nullptr;
     QToolBar* m_connectToolbar = nullptr;
     QMap<int, QWidget*> m_statusPanes;
+    CDownloadManager* m_downloads = nullptr;
     QMap<int, QMenu*> m_dropDowns;
     QList<QAction*> m_toolbarActions;
     // The actions whose state shows without a menu: toolbar buttons and keys.

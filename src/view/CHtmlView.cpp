@@ -188,6 +188,11 @@ void CHtmlView::SetDialogResponder(std::function<int(QDialog&)> responder)
     g_dialogResponder = std::move(responder);
 }
 
+int CHtmlView::AnswerDialog(QDialog& dialog)
+{
+    return Answer(dialog);
+}
+
 CHtmlView::DialogHold::DialogHold(CHtmlView& view) : m_view(&view)
 {
     ++view.m_openDialogs;

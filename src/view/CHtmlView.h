@@ -177,6 +177,8 @@ public:
     // gets the prepared dialog and returns its result, and may run the event
     // loop meanwhile as an open dialog would.
     static void SetDialogResponder(std::function<int(QDialog&)> responder);
+    // Runs a dialog that belongs to no view, or lets the responder answer it.
+    static int AnswerDialog(QDialog& dialog);
 
     // The program's print setup: paper and orientation of the printer every
     // view prints on. False when cancelled or while a print is running.

@@ -81,9 +81,31 @@ void HttpServer::hold(const QByteArray& path)
     m_held.insert(path);
 }
 
+void HttpServer::stallAfter(const QByteArray& path, qsizetype bytes)
+{
+    m_stallAt.insert(path, bytes);
+}
+
+void HttpServer::endStalled(const QByteArray& path)
+{
+    m_stallAt.remove(path);
+    const QList<Pending> stalled = m_stalled;
+    m_stalled.clear();
+    for (const Pending& pending : stalled) {
+        if (pending.path != path) {
+            m_stalled.append(pending);
+        } else if (pending.socket) {
+            const QByteArray& body = m_routes.value(path).body;
+            pending.socket->write(body.mid(pending.socket->property("sent").toLongLong()));
+            pending.socket->disconnectFromHost();
+        }
+    }
+}
+
 void HttpServer::release(const QByteArray& path)
 {
     m_held.remove(path);
+    endStalled(path);
     const QList<Pending> waiting = m_waiting;
     m_waiting.clear();
     for (const Pending& pending : waiting) {
@@ -182,6 +204,13 @@ void HttpServer::respond(QTcpSocket* socket, const QByteArray& path)
     if (it != m_routes.constEnd()) {
         for (const auto& [name, value] : it->headers)
             head += name + ": " + value + "\r\n";
+    }
+    const qsizetype stall = m_stallAt.value(path, -1);
+    if (stall >= 0 && stall < body.size()) {
+        socket->write(head + "\r\n" + body.left(stall));
+        socket->setProperty("sent", qint64(stall));
+        m_stalled.append({socket, path});
+        return;
     }
     socket->write(head + "\r\n" + body);
     socket->disconnectFromHost();

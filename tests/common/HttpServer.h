@@ -45,6 +45,9 @@ public:
     void hold(const QByteArray& path);
     void release(const QByteArray& path);
     int waitingCount(const QByteArray& path) const;
+    // Responses for path stop after that many body bytes; release() sends the
+    // rest.
+    void stallAfter(const QByteArray& path, qsizetype bytes);
 
     QUrl url(const QByteArray& path) const;
 
@@ -71,11 +74,15 @@ private:
     void onNewConnection();
     void onReadyRead(QTcpSocket* socket);
     void respond(QTcpSocket* socket, const QByteArray& path);
+    // Sends the rest of the stalled responses for path.
+    void endStalled(const QByteArray& path);
 
     QTcpServer m_server;
     QHash<QByteArray, Route> m_routes;
     QHash<QTcpSocket*, QByteArray> m_buffers;
     QSet<QByteArray> m_held;
     QList<Pending> m_waiting;
+    QHash<QByteArray, qsizetype> m_stallAt;
+    QList<Pending> m_stalled;
     QList<Request> m_requests;
 };
