@@ -155,7 +155,7 @@ void TestMainFrame::autoRefreshKeepsLastChoice()
     QCOMPARE(frame->CommandState(CommandId::AutoRefreshOff).check, 1);
     frame->SendCommand(CommandId::AutoRefresh1m);
     QVERIFY(frame->IsAutoRefreshRunning());
-    QCOMPARE(frame->AutoRefreshInterval(), 60000);
+    QCOMPARE(frame->AutoRefreshInterval(), 60 * 1000);
     frame->SendCommand(CommandId::AutoRefresh5m);
     QVERIFY(frame->IsAutoRefreshRunning());
     QCOMPARE(frame->AutoRefreshInterval(), 300000);

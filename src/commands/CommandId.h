@@ -257,6 +257,21 @@ enum class CommandId : int {
     StatusBar = 59393,             // the status bar's own window id
     SearchSitePlaceHolder = 59395, // search toolbar slot that carries the search-site box
 
+    // Window ids that share the numbering: the top bands and the status bar's panes.
+    BandToolbar = 59402,
+    BandAddress = 59403,
+    BandSearch = 59404,
+    BandTabs = 59405,
+    StatusPane1 = 33026,
+    StatusPane2 = 33028,
+    StatusPane3 = 61446,
+    StatusPane4 = 61447,
+    StatusPane5 = 61449,
+    StatusPane6 = 63006,
+    StatusPane7 = 63008,
+    StatusKana = 59142,
+    StatusScrollLock = 59139,
+
     // The nine menu-bar buttons; they open their menus and do nothing as commands.
     MenuBarFile = 61450,
     MenuBarEdit = 61451,

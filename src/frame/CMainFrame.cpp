@@ -43,6 +43,8 @@
 
 namespace {
 
+constexpr int kSecondMs = 1000;
+
 constexpr int kTitleWatchMs = 1000;
 constexpr int kRecentFileFirst = ToInt(CommandId::RecentFile1);
 // The address and search-word boxes are made this wide at least.
@@ -544,10 +546,10 @@ void CMainFrame::OnFullScreenBars()
 void CMainFrame::BindTimerCommands()
 {
     const std::pair<CommandId, std::pair<int, int>> choices[] = {
-        {CommandId::AutoRefresh30s, {30, 30000}},
-        {CommandId::AutoRefresh1m, {1, 60000}},
-        {CommandId::AutoRefresh5m, {5, 300000}},
-        {CommandId::AutoRefresh10m, {10, 600000}},
+        {CommandId::AutoRefresh30s, {30, 30 * kSecondMs}},
+        {CommandId::AutoRefresh1m, {1, 60 * kSecondMs}},
+        {CommandId::AutoRefresh5m, {5, 5 * 60 * kSecondMs}},
+        {CommandId::AutoRefresh10m, {10, 10 * 60 * kSecondMs}},
         {CommandId::AutoRefreshOff, {0, 0}}};
     for (const auto& [id, choice] : choices) {
         const int minutes = choice.first;

@@ -7,6 +7,7 @@
 #include "commands/CommandRegistry.h"
 #include "commands/MenuResources.h"
 #include "bars/ISearchBarsHost.h"
+#include "commands/CommandId.h"
 #include "view/IViewHost.h"
 #include "view/ViewSwitches.h"
 
@@ -37,24 +38,24 @@ class QToolButton;
 
 // Band ids of the top rebar.
 enum BandId {
-    kBandToolbar = 59402,
-    kBandAddress = 59403,
-    kBandSearch = 59404,
-    kBandTabs = 59405,
+    kBandToolbar = ToInt(CommandId::BandToolbar),
+    kBandAddress = ToInt(CommandId::BandAddress),
+    kBandSearch = ToInt(CommandId::BandSearch),
+    kBandTabs = ToInt(CommandId::BandTabs),
 };
 
 // The status bar's children after pane 0, in their order: seven holders for the
 // setting buttons, then the kana and scroll-lock indicators.
 enum StatusPaneId {
-    kStatusPane1 = 33026,
-    kStatusPane2 = 33028,
-    kStatusPane3 = 61446,
-    kStatusPane4 = 61447,
-    kStatusPane5 = 61449,
-    kStatusPane6 = 63006,
-    kStatusPane7 = 63008,
-    kStatusKana = 59142,
-    kStatusScrollLock = 59139,
+    kStatusPane1 = ToInt(CommandId::StatusPane1),
+    kStatusPane2 = ToInt(CommandId::StatusPane2),
+    kStatusPane3 = ToInt(CommandId::StatusPane3),
+    kStatusPane4 = ToInt(CommandId::StatusPane4),
+    kStatusPane5 = ToInt(CommandId::StatusPane5),
+    kStatusPane6 = ToInt(CommandId::StatusPane6),
+    kStatusPane7 = ToInt(CommandId::StatusPane7),
+    kStatusKana = ToInt(CommandId::StatusKana),
+    kStatusScrollLock = ToInt(CommandId::StatusScrollLock),
 };
 
 // The single top-level window: bars, menus, the MDI area with the tabs, the
