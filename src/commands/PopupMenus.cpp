@@ -281,9 +281,9 @@ QMap<MenuId, PopupResource> BuildPopups()
         {M::Pocket, {"poket", PocketPopup()}},
         {M::MenuBarChevron, {"chev", MenuBarChevronPopup()}},
     };
-    for (int i = 0; i < TopMenus().size(); ++i)
+    for (int i = 0; i < MainMenu().size(); ++i)
         popups.insert(MenuId(int(M::MenuBarCopyFirst) + i),
-                      {QStringLiteral("m%1").arg(i + 1), TopMenus().at(i).items});
+                      {QStringLiteral("m%1").arg(i + 1), MainMenu().at(i).items});
     return popups;
 }
 
