@@ -124,10 +124,9 @@ bool CMainFrame::IsTabLocked(int index) const
 
 CZelvoView* CMainFrame::ActiveZelvoView() const
 {
-    auto* frame = qobject_cast<CChildFrame*>(m_wndMDIClient->activeSubWindow());
-    if (!frame)
-        return nullptr;
-    return qobject_cast<CZelvoView*>(frame->widget());
+    // The tab the bar shows as current, whether or not the window manager has
+    // activated this window: the area has no active sub-window until it has.
+    return TabView(FocusedTab());
 }
 
 void CMainFrame::RefreshTabLabels()
@@ -264,7 +263,7 @@ void CMainFrame::OnCloseTab()
 {
     const int i = FocusedTab();
     const int n = TabCount();
-    auto* active = qobject_cast<CChildFrame*>(m_wndMDIClient->activeSubWindow());
+    CChildFrame* active = m_tabFrames.Frame(i);
     if (i < 0 || !active || IsTabLocked(i))
         return;
     CZelvoView* view = ActiveZelvoView();
@@ -340,9 +339,7 @@ void CMainFrame::OnCopyData(const QByteArray& received)
     show();
     raise();
     activateWindow();
-    // The frame's own current tab: the window manager may not have activated
-    // this window yet, and then no sub-window is active.
-    CZelvoView* view = TabView(FocusedTab());
+    CZelvoView* view = ActiveZelvoView();
     if (!view)
         return;
     const QByteArray text = CommandLine::HandOverText(received);
