@@ -5,9 +5,12 @@
 #include <QFileInfo>
 
 TempHome::TempHome()
-    : m_oldHome(qgetenv("ZELVO_HOME")), m_hadHome(qEnvironmentVariableIsSet("ZELVO_HOME"))
+    : m_oldHome(qgetenv("ZELVO_HOME")), m_hadHome(qEnvironmentVariableIsSet("ZELVO_HOME")),
+      m_oldConfig(qgetenv("XDG_CONFIG_HOME")),
+      m_hadConfig(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
 {
     qputenv("ZELVO_HOME", QFile::encodeName(m_dir.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
 }
 
 TempHome::~TempHome()
@@ -16,6 +19,10 @@ TempHome::~TempHome()
         qputenv("ZELVO_HOME", m_oldHome);
     else
         qunsetenv("ZELVO_HOME");
+    if (m_hadConfig)
+        qputenv("XDG_CONFIG_HOME", m_oldConfig);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
 }
 
 QByteArray TempHome::read(const QString& name) const

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh program directory for one test: sets ZELVO_HOME while it lives.
+// A fresh program directory for one test: sets ZELVO_HOME while it lives, and
+// XDG_CONFIG_HOME to a fresh folder of its own, so the per-user stores start
+// empty too.
 class TempHome {
 public:
     TempHome();
@@ -20,8 +22,13 @@ public:
     void write(const QString& name, const QByteArray& bytes) const;
     bool exists(const QString& name) const;
 
+    QString configPath() const { return m_config.path(); }
+
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_config;
     QByteArray m_oldHome;
     bool m_hadHome = false;
+    QByteArray m_oldConfig;
+    bool m_hadConfig = false;
 };
