@@ -70,6 +70,20 @@ QByteArray Cache()
     return Word("cache");
 }
 
+bool SetDownloadWords(const DownloadWords& words)
+{
+    return ProfileStore::Batch(Path())
+        .Set("Security", "script", words.script)
+        .Set("Security", "java", words.java)
+        .Set("Security", "ActiveX_run", words.activeXRun)
+        .Set("Security", "ActiveX_dl", words.activeXDl)
+        .Set("Security", "image", words.image)
+        .Set("Security", "video", words.video)
+        .Set("Security", "bgm", words.bgm)
+        .Set("Security", "cache", words.cache)
+        .Commit();
+}
+
 int UrlSec()
 {
     return Flag("Security", "url_sec");

@@ -20,6 +20,13 @@ QByteArray Video();
 QByteArray Bgm();
 QByteArray Cache();
 
+// All eight words in one write, in the order `script`, `java`,
+// `ActiveX_run`, `ActiveX_dl`, `image`, `video`, `bgm`, `cache`.
+struct DownloadWords {
+    QByteArray script, java, activeXRun, activeXDl, image, video, bgm, cache;
+};
+bool SetDownloadWords(const DownloadWords& words);
+
 // [Security] `url_sec`: 1 blocks addresses that carry script. Its toggle
 // leaves any value other than 0 and 1 as it is.
 int UrlSec();

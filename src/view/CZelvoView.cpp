@@ -124,11 +124,7 @@ CZelvoView::~CZelvoView() = default;
 
 bool CZelvoView::Create()
 {
-    ViewSwitches& s = m_host->Switches();
-    if (s.recomputeDownloadControl) {
-        s.downloadControlFlags = SecurityFlags::LoadDownloadControl(s.downloadControlFlags);
-        s.recomputeDownloadControl = false;
-    }
+    LoadDownloadControl();
     const bool created = CHtmlView::Create();
     GetPage()->GuardScriptAddresses(NavigationFilter::ReadSettings().urlSecurity == 1);
     BuildFindBar();
@@ -357,6 +353,33 @@ void CZelvoView::OnDownloadComplete()
         ShowTitleInCaptions();
     m_host->RefreshTabLabels();
     CHtmlView::OnDownloadComplete();
+}
+
+void CZelvoView::LoadDownloadControl()
+{
+    ViewSwitches& s = m_host->Switches();
+    if (!s.recomputeDownloadControl)
+        return;
+    s.downloadControlFlags = SecurityFlags::LoadDownloadControl(s.downloadControlFlags);
+    s.recomputeDownloadControl = false;
+}
+
+void CZelvoView::SaveDownloadControl()
+{
+    SecurityFlags::SaveDownloadControl(m_host->Switches().downloadControlFlags);
+}
+
+void CZelvoView::ToggleDownloadControl(quint32 bit)
+{
+    SetDownloadControl(m_host->Switches().downloadControlFlags ^ bit);
+}
+
+void CZelvoView::SetDownloadControl(quint32 word)
+{
+    m_host->Switches().downloadControlFlags = word;
+    OnAmbientPropertyChange(DISPID_AMBIENT_DLCONTROL);
+    Refresh();
+    SaveDownloadControl();
 }
 
 bool CZelvoView::OnAmbientProperty(int dispid, QVariant& value)

@@ -29,6 +29,14 @@ public:
     void OnCommand(int id);
     CmdUI OnUpdateCommand(int id) const;
 
+    // The download-control word every view is given: read from Security.ini
+    // once per run, stored after every change. A change reloads this view;
+    // the others take it with their next page.
+    void LoadDownloadControl();
+    void SaveDownloadControl();
+    void ToggleDownloadControl(quint32 bit);
+    void SetDownloadControl(quint32 word);
+
     // Find in page: the bar under the page.
     void ShowFindBar();
     QWidget* FindBar() const { return m_findBar; }

@@ -3,12 +3,13 @@
 #include <QFileInfo>
 #include <QWebEngineSettings>
 
-DownloadControl::PageSettings DownloadControl::SettingsFor(quint32 word)
+DownloadControl::PageSettings DownloadControl::SettingsFor(quint32 word,
+                                                           const ZoneStore::EngineSwitches& zone)
 {
     PageSettings s;
-    s.scripts = !(word & DLCTL_NO_SCRIPTS);
+    s.scripts = !(word & DLCTL_NO_SCRIPTS) && zone.scripts;
     s.images = word & DLCTL_DLIMAGES;
-    s.plugins = !(word & (DLCTL_NO_JAVA | DLCTL_NO_RUNACTIVEXCTLS));
+    s.plugins = !(word & (DLCTL_NO_JAVA | DLCTL_NO_RUNACTIVEXCTLS)) && zone.java;
     return s;
 }
 
@@ -35,10 +36,11 @@ bool DownloadControl::Blocks(quint32 word, QWebEngineUrlRequestInfo::ResourceTyp
 
 DownloadControl::DownloadControl(QObject* parent) : QWebEngineUrlRequestInterceptor(parent) {}
 
-void DownloadControl::apply(quint32 word, QWebEngineSettings* settings)
+void DownloadControl::apply(quint32 word, const ZoneStore::EngineSwitches& zone,
+                            QWebEngineSettings* settings)
 {
     m_word = word;
-    const PageSettings s = SettingsFor(word);
+    const PageSettings s = SettingsFor(word, zone);
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, s.scripts);
     settings->setAttribute(QWebEngineSettings::AutoLoadImages, s.images);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, s.plugins);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "security/ZoneStore.h"
+
 #include <QUrl>
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineUrlRequestInterceptor>
@@ -36,7 +38,8 @@ public:
 
     enum class Media { Video, Sound };
 
-    static PageSettings SettingsFor(quint32 word);
+    // The zone can forbid what the word allows, never the other way round.
+    static PageSettings SettingsFor(quint32 word, const ZoneStore::EngineSwitches& zone = {});
     // Media requests carry no kind of their own; the file name tells.
     static Media MediaKind(const QUrl& url);
     static bool Blocks(quint32 word, QWebEngineUrlRequestInfo::ResourceType type, const QUrl& url);
@@ -45,7 +48,7 @@ public:
     explicit DownloadControl(QObject* parent = nullptr);
 
     quint32 word() const { return m_word; }
-    void apply(quint32 word, QWebEngineSettings* settings);
+    void apply(quint32 word, const ZoneStore::EngineSwitches& zone, QWebEngineSettings* settings);
 
     void interceptRequest(QWebEngineUrlRequestInfo& info) override;
 

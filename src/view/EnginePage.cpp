@@ -312,7 +312,8 @@ EnginePage::~EnginePage()
 
 void EnginePage::setDownloadControl(quint32 word)
 {
-    m_downloadControl.apply(word, settings());
+    // The zone store is shared with other processes: read it with every page.
+    m_downloadControl.apply(word, ZoneStore::ForEngine(), settings());
 }
 
 bool EnginePage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
