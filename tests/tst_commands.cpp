@@ -183,9 +183,9 @@ void TestCommands::everyItemRunsOrIsDisabled()
     for (QToolBar* bar : m_frame->findChildren<QToolBar*>())
         for (QAction* action : bar->actions())
             check(action, bar->windowTitle());
-    // The docking bar and the window tabs are not here yet: visibly disabled.
-    for (CommandId id : {CommandId::ViewDockingBar, CommandId::WindowTabsTopBottom,
-                         CommandId::WindowTabsShow, CommandId::WindowTabsHide})
+    // The window tabs are not here yet: visibly disabled.
+    for (CommandId id :
+         {CommandId::WindowTabsTopBottom, CommandId::WindowTabsShow, CommandId::WindowTabsHide})
         QVERIFY(!m_frame->Registry().Action(id)->isEnabled());
 }
 
@@ -202,8 +202,8 @@ void TestCommands::noViewNoAction()
 
 void TestCommands::unbuiltCommandsAreDisabled()
 {
-    // The encoding items come with the engine's encoding list: until then they are
-    // disabled, and sent anyway they run nothing, not even a state update.
+    // The encoding pop-up's items act through the pop-up alone: as commands they
+    // are disabled, and sent anyway they run nothing, not even a state update.
     QVERIFY(m_frame->OnFileNew());
     QSignalSpy ran(m_frame.get(), &CMainFrame::commandRan);
     const int first = ToInt(CommandId::EncodingFirst), last = ToInt(CommandId::EncodingLast);

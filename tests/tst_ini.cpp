@@ -87,6 +87,8 @@ void TestIni::readsCatalogue_data()
     row("XpStyle", XpStyle, 0, "Tablist.ini", "[Window]\r\nxp_style=1\r\n", 1);
     row("StatusBar", StatusBar, 0, "Tablist.ini", "[Window]\r\nstatusbar=1\r\n", 1);
     row("WindowTab", WindowTab, 0, "Tablist.ini", "[Window]\r\nwindowtab=1\r\n", 1);
+    row("Docking", Docking, 0, "Tablist.ini", "[Window]\r\ndocking=1\r\n", 1);
+    row("DockLen", StateIni::DockLen, 200, "State.ini", "[Dock]\r\nlen=350\r\n", 350);
     row("TabCount from [TabList]", TabCount, 20, "Tablist.ini", "[TabList]\r\ntabcount=5\r\n", 5);
     row("TabCountOnSettingsPage from [Tablist]", TabCountOnSettingsPage, 30, "Tablist.ini",
         "[Tablist]\r\ntabcount=7\r\n", 7);
@@ -219,6 +221,12 @@ void TestIni::writesReadBack_data()
         "SetTabBar", [] { SetTabBar(true); }, "Tablist.ini", "[Window]\r\ntabbar=1\r\n");
     row(
         "SetToolbar", [] { SetToolbar(false); }, "Tablist.ini", "[Window]\r\ntoolbar=0\r\n");
+    row(
+        "SetDocking", [] { SetDocking(true); }, "Tablist.ini", "[Window]\r\ndocking=1\r\n", Docking,
+        1);
+    row(
+        "SetDockLen", [] { StateIni::SetDockLen(350); }, "State.ini", "[Dock]\r\nlen=350\r\n",
+        StateIni::DockLen, 350);
     row(
         "SetDeleteTab", [] { SetDeleteTab(QStringLiteral("http://a/")); }, "Tablist.ini",
         "[DeleteTab]\r\n0=http://a/\r\n", DeleteTab, Text("http://a/"));

@@ -495,7 +495,8 @@ void TestTabCommands::bandLayoutSurvivesRestart()
     static const QRegularExpression state(
         "^\\[state\\]\r\n0=wID=E80A,cx=[0-9]+,fStyle=000000A0\r\n"
         "1=wID=E80B,cx=[0-9]+,fStyle=000000A9\r\n2=wID=E80C,cx=[0-9]+,fStyle=000000A0\r\n"
-        "3=wID=E80D,cx=[0-9]+,fStyle=000000A1\r\n4=wID=0000,cx=[0-9]+,fStyle=000000A1\r\n$");
+        "3=wID=E80D,cx=[0-9]+,fStyle=000000A1\r\n4=wID=0000,cx=[0-9]+,fStyle=000000A1\r\n"
+        "\\[Dock\\]\r\nlen=[0-9]+\r\n$");
     const QString written = QString::fromLatin1(m_home->read("State.ini"));
     QVERIFY2(state.match(written).hasMatch(), qPrintable(written));
     m_frame.reset();

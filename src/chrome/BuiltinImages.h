@@ -17,6 +17,8 @@ constexpr int kBarImageSize = 16;
 constexpr int kSearchToolbarImageCount = 2;
 constexpr int kConnectToolbarImageCount = 1;
 constexpr int kTabStateImageSize = 14;
+constexpr int kDockTabImageSize = 20;
+constexpr int kDockTabImageCount = 6;
 constexpr QSize kAddressImageSize{16, 15};
 constexpr QSize kAboutPictureSize{88, 31};
 
@@ -37,6 +39,10 @@ QImage ConnectToolbarStrip();
 QImage TabStateStrip();
 // Bitmap 143: address bar items, an ordinary page and an "https://" page.
 QImage AddressStrip();
+
+// Bitmap 163: the docking bar's pane tabs (favourites, open tabs, page
+// properties, closed tabs, group runs, pocket), 20 × 20 each.
+QImage DockTabStrip();
 
 // Bitmap 180: the picture on the About box's OK button.
 QPixmap AboutPicture();

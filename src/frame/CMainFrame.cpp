@@ -11,6 +11,7 @@
 #include "frame/SearchCommands.h"
 #include "frame/CSessionRestore.h"
 #include "frame/CTabBarCtrl.h"
+#include "panes/CDockTabBar.h"
 #include "ini/ColorIni.h"
 #include "ini/StopListIni.h"
 #include "ini/TablistIni.h"
@@ -132,6 +133,7 @@ bool CMainFrame::OnCreate()
     m_titleTimer->setInterval(kTitleWatchMs);
     if (StopListIni::Title().Check() == 1)
         m_titleTimer->start();
+    CreateDockBar();
     // The band layout of the previous run.
     m_bandLayout.Restore();
     m_restore = new CSessionRestore(*this);
@@ -160,6 +162,8 @@ bool CMainFrame::OnCreate()
             m_liveActions.append(action);
     connect(this, &CMainFrame::commandRan, this, &CMainFrame::UpdateToolbarStates);
     UpdateToolbarStates();
+    if (TablistIni::Docking() == 1)
+        m_wndDockBar->hide();
     return true;
 }
 
@@ -513,6 +517,8 @@ void CMainFrame::BindBarCommands()
         CommandId::ViewSearchBar, [this] { return Band(kBandSearch); }, TablistIni::SetSearchBar);
     bar(
         CommandId::ViewTabBar, [this] { return Band(kBandTabs); }, TablistIni::SetTabBar);
+    bar(
+        CommandId::ViewDockingBar, [this] { return m_wndDockBar; }, TablistIni::SetDocking);
     m_commands.Bind(CommandId::ToggleAllBars, [this] { OnFlipBars(); });
     m_commands.Bind(CommandId::MaximizeView, [this] { OnFullScreenBars(); });
     m_commands.Bind(CommandId::FocusAddressBar, [this] { m_wndAddressBar->setFocus(); });
@@ -536,7 +542,8 @@ void CMainFrame::OnFullScreenBars()
     const std::pair<CommandId, QWidget*> bars[] = {{CommandId::ViewStatusBar, m_wndStatusBar},
                                                    {CommandId::ViewAddressBar, Band(kBandAddress)},
                                                    {CommandId::ViewSearchBar, Band(kBandSearch)},
-                                                   {CommandId::ViewTabBar, Band(kBandTabs)}};
+                                                   {CommandId::ViewTabBar, Band(kBandTabs)},
+                                                   {CommandId::ViewDockingBar, m_wndDockBar}};
     for (const auto& [id, widget] : bars)
         if (BarVisible(widget))
             SendCommand(id);

@@ -19,6 +19,7 @@
 #include <functional>
 
 class CChildFrame;
+class CDockTabBar;
 class CDownloadManager;
 class CSearchBars;
 class CSessionRestore;
@@ -160,6 +161,10 @@ public:
     QMenu* PopupFor(CommandId buttonId) const { return PopupFor(ToInt(buttonId)); }
     QToolButton* ToolButton(int id) const;
     QToolButton* ToolButton(CommandId id) const { return ToolButton(ToInt(id)); }
+    // The side bar with its panes.
+    CDockTabBar* DockBar() const { return m_wndDockBar; }
+    // Has the properties pane show the focused tab's page.
+    void RefreshPageInfo();
 
     QStatusBar* m_wndStatusBar = nullptr;
     QComboBox* m_wndAddressBar = nullptr;
@@ -202,6 +207,7 @@ private:
     bool CreateSearchBand();
     bool CreateTabBand();
     bool CreateStatusBar();
+    void CreateDockBar();
     QToolBar* AddBand(int bandId, const QString& text, const QString& name);
     QAction* AddButton(QToolBar* bar, const ToolbarButtonDef& def);
     QComboBox* AddBox(QToolBar* band, const QString& name);
@@ -274,6 +280,7 @@ private:
     QList<QPixmap> m_addressImages;
     CSessionRestore* m_restore = nullptr;
     CSearchBars* m_searchBars = nullptr;
+    CDockTabBar* m_wndDockBar = nullptr;
     // The tab the restore loads into when no new tab opens.
     std::function<void()> m_saveHistories;
 };

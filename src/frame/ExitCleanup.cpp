@@ -8,6 +8,8 @@
 #include "frame/CSessionRestore.h"
 #include "ini/EndlistIni.h"
 #include "ini/SecurityIni.h"
+#include "ini/StateIni.h"
+#include "panes/CDockTabBar.h"
 #include "ini/TablistIni.h"
 #include "platform/MessageBox.h"
 #include "commands/CommandId.h"
@@ -63,6 +65,7 @@ bool CMainFrame::ExitCleanup()
     TablistIni::SetToolbar(!BarVisible(MainToolbar()));
     // The bars as they stand, for the next start.
     m_bandLayout.Save();
+    StateIni::SetDockLen(m_wndDockBar->width());
     m_favoriteUrls.clear();
     m_closedTabs.SaveClosedTabs();
     return true;

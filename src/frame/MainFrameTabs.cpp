@@ -81,6 +81,9 @@ void CMainFrame::SetTabCaption(CZelvoView* view, const QString& caption)
 {
     if (CChildFrame* frame = FrameOf(view))
         frame->setWindowTitle(caption);
+    // The page is there (or shown anew): the properties pane follows it.
+    if (view && view == ActiveZelvoView())
+        RefreshPageInfo();
 }
 
 void CMainFrame::SetBackForward(CZelvoView* view, bool back, bool forward)

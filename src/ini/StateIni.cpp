@@ -28,4 +28,14 @@ bool SaveBands(const QList<QByteArray>& records)
     return batch.Commit();
 }
 
+int DockLen()
+{
+    return GetPrivateProfileIntA("Dock", "len", 200, Path());
+}
+
+void SetDockLen(int width)
+{
+    WritePrivateProfileStringA("Dock", "len", QByteArray::number(width).constData(), Path());
+}
+
 } // namespace StateIni

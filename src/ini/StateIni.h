@@ -13,4 +13,8 @@ QByteArray Band(int position);
 // Writes records 0 … N - 1 as one; keys beyond them are kept.
 bool SaveBands(const QList<QByteArray>& records);
 
+// [Dock] `len`: the docking bar's width in pixels, 200 when missing.
+int DockLen();
+void SetDockLen(int width);
+
 } // namespace StateIni

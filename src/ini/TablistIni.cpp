@@ -39,6 +39,11 @@ int WindowTab()
     return Flag("Window", "windowtab");
 }
 
+int Docking()
+{
+    return Flag("Window", "docking");
+}
+
 void SetStatusBar(bool hidden)
 {
     SetHidden("statusbar", hidden);
@@ -62,6 +67,11 @@ void SetTabBar(bool hidden)
 void SetToolbar(bool hidden)
 {
     SetHidden("toolbar", hidden);
+}
+
+void SetDocking(bool hidden)
+{
+    SetHidden("docking", hidden);
 }
 
 int TabCount()

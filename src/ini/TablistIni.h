@@ -12,14 +12,17 @@ int XpStyle();
 int StatusBar();
 // 1 = the window-tab strip sits in its alternate position.
 int WindowTab();
+// 1 = the docking bar starts hidden.
+int Docking();
 
 // [Window] bar keys: "1" when the bar is hidden, "0" when shown. Only
-// `statusbar` is read back.
+// `statusbar` and `docking` are read back.
 void SetStatusBar(bool hidden);
 void SetAddressBar(bool hidden);
 void SetSearchBar(bool hidden);
 void SetTabBar(bool hidden);
 void SetToolbar(bool hidden);
+void SetDocking(bool hidden);
 
 // [Tablist] `tabcount`, the greatest number of tabs: 20 where tabs are
 // opened. The tab settings page names the section "TabList" and shows 30 when

@@ -118,6 +118,7 @@ CZelvoView::CZelvoView(IViewHost* host, CZelvoDoc* document, QWidget* parent)
     run(CommandId::PrintPage, [this] { ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_DODEFAULT); });
     run(CommandId::ViewSource, [this] { ViewSource(); });
     run(CommandId::Search, [this] { ShowFindBar(); });
+    BindEncodingCommands();
 }
 
 CZelvoView::~CZelvoView() = default;
@@ -279,6 +280,8 @@ void CZelvoView::OnNewWindow2(CHtmlView*& newView, bool& cancel)
 
 void CZelvoView::OnNavigateComplete2(const QString& url)
 {
+    // A new document is shown in the engine's own choice again.
+    m_chosenEncoding.clear();
     if (!IsPlayerPage(url))
         GetPage()->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls,
                                             false);

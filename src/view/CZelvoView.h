@@ -3,6 +3,11 @@
 #include "commands/CommandMap.h"
 #include "view/CHtmlView.h"
 
+#include <QByteArray>
+#include <QMenu>
+
+#include <functional>
+
 class CZelvoDoc;
 struct NavigationDecision;
 class IViewHost;
@@ -41,6 +46,16 @@ public:
     void ShowFindBar();
     QWidget* FindBar() const { return m_findBar; }
 
+    // The page information text of the shown page, handed to done once the
+    // engine has told it.
+    void GetPageInfoText(std::function<void(const QString&)> done);
+    // The encoding the page is shown in: the one chosen for it, else the engine's.
+    void CurrentEncoding(std::function<void(const QByteArray&)> done);
+    // Shows the page again in an entry of EncodingList (-1: shows "失敗").
+    void SwitchEncoding(int entry);
+    // The encoding pop-up while it is open.
+    QMenu* EncodingMenu() const { return m_encodingMenu; }
+
 protected:
     void OnBeforeNavigate2(const QString& url, bool isMainFrame, bool& cancel) override;
     void OnNewWindow2(CHtmlView*& newView, bool& cancel) override;
@@ -54,6 +69,11 @@ protected:
     bool OnAmbientProperty(int dispid, QVariant& value) override;
 
 private:
+    void BindEncodingCommands();
+    void SwitchEncodingByWords(const QStringList& words);
+    void ShowEncodingMenu();
+    void FillEncodingMenu(const QByteArray& current);
+    void RedecodePage(const QByteArray& encoding);
     void ApplyFilterDecision(const NavigationDecision& decision, bool& cancel);
     void BuildFindBar();
     void OpenFirstPage();
@@ -71,5 +91,8 @@ private:
     bool m_documentPending = false;
     // The player page this view last wrote.
     QUrl m_playerPage;
+    // The encoding the user chose for the page shown; empty = the engine's.
+    QByteArray m_chosenEncoding;
+    QPointer<QMenu> m_encodingMenu;
     bool IsPlayerPage(const QString& url) const;
 };

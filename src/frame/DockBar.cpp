@@ -1,0 +1,58 @@
+// The docking bar of the main frame: its panes, its place and the page
+// information of the properties pane.
+#include "frame/CMainFrame.h"
+
+#include "frame/CTabBarCtrl.h"
+#include "ini/StateIni.h"
+#include "panes/CDockTabBar.h"
+#include "panes/CPanePlaceholder.h"
+#include "panes/CTView.h"
+#include "view/CZelvoView.h"
+
+#include <QPointer>
+
+void CMainFrame::CreateDockBar()
+{
+    m_wndDockBar = new CDockTabBar(this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_wndDockBar);
+    resizeDocks({m_wndDockBar}, {StateIni::DockLen()}, Qt::Horizontal);
+    // Tab order is picture order; a pane that is not built yet says what it will hold.
+    m_wndDockBar->AddView<CPanePlaceholder>(
+        QString(), QStringLiteral("お気に入りのツリーはここに表示されます（準備中）"));
+    m_wndDockBar->AddView<CPanePlaceholder>(
+        QString(), QStringLiteral("開いているタブの一覧はここに表示されます（準備中）"));
+    m_wndDockBar->AddView<CTView>(QString());
+    m_wndDockBar->AddView<CPanePlaceholder>(
+        QString(), QStringLiteral("閉じたタブの履歴はここに表示されます（準備中）"));
+    m_wndDockBar->AddView<CPanePlaceholder>(
+        QString(), QStringLiteral("巡回グループはここに表示されます（準備中）"));
+    m_wndDockBar->AddView<CPanePlaceholder>(
+        QString(), QStringLiteral("ポケットの中身はここに表示されます（準備中）"));
+    connect(m_wndDockBar, &CDockTabBar::closeRequested, this,
+            [this] { SendCommand(CommandId::ViewDockingBar); });
+    // A tab still loading is asked when its page is there.
+    connect(m_wndTabBar, &QTabBar::currentChanged, this, [this] {
+        const CZelvoView* view = ActiveZelvoView();
+        if (!view || (!view->GetBusy() && !view->GetLocationURL().isEmpty()))
+            RefreshPageInfo();
+    });
+}
+
+void CMainFrame::RefreshPageInfo()
+{
+    CTView* pane = m_wndDockBar ? m_wndDockBar->GetViewByClass<CTView>() : nullptr;
+    if (!pane)
+        return;
+    CZelvoView* view = ActiveZelvoView();
+    if (!view) {
+        pane->SetText(QString());
+        return;
+    }
+    QPointer<CTView> target(pane);
+    QPointer<CZelvoView> source(view);
+    view->GetPageInfoText([this, target, source](const QString& text) {
+        // An answer for a tab that has lost the focus meanwhile is not shown.
+        if (target && source && source == ActiveZelvoView())
+            target->SetText(text);
+    });
+}
