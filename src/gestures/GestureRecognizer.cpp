@@ -34,9 +34,7 @@ int GestureRecognizer::Angle(QPoint anchor, QPoint p)
     double degrees = std::atan2(double(dy), double(dx)) * 180.0 / std::numbers::pi;
     if (degrees < 0)
         degrees += 360.0;
-    // A step of equal sides lies exactly on a boundary; rounding in atan2 must
-    // not move it below.
-    return static_cast<int>(std::floor(degrees + 1e-9));
+    return static_cast<int>(degrees);
 }
 
 QChar GestureRecognizer::ArrowFor(int angle)

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QChildEvent>
-#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QWebEngineView>
 
@@ -112,11 +111,6 @@ bool GestureCapture::OnPageEvent(QWidget* target, QEvent* event)
         End(EndReason::Released);
         return true;
     }
-    case QEvent::ContextMenu:
-        // The window system's own menu request for the press the gesture took;
-        // a still click reaches the page again and the page asks for its menu.
-        return m_active &&
-               static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse;
     case QEvent::Hide:
         if (m_active)
             End(EndReason::Abandoned);
