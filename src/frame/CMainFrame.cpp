@@ -417,6 +417,11 @@ void CMainFrame::SetMessageText(const QString& text)
         m_wndStatusBar->showMessage(text);
 }
 
+QString CMainFrame::MessageText() const
+{
+    return m_wndStatusBar ? m_wndStatusBar->currentMessage() : QString();
+}
+
 void CMainFrame::SendCommand(int id)
 {
     if (!m_commands.Execute(id)) {

@@ -95,6 +95,7 @@ public:
 
     // Status bar pane 0.
     void SetMessageText(const QString& text) override;
+    QString MessageText() const override;
 
     // The tabs.
     void AddTab(CZelvoView* view) override;

@@ -27,6 +27,8 @@ constexpr FlagCommand kFlagCommands[] = {
      [] { return StopListIni::Url().ToggleCheck(); }, CheckRule::NonZero},
     {CommandId::ForbiddenTitleFilter, [] { return StopListIni::Title().Check(); },
      [] { return StopListIni::Title().ToggleCheck(); }, CheckRule::NonZero},
+    {CommandId::MouseGestures, SecurityIni::Gesture, SecurityIni::ToggleGesture,
+     CheckRule::Inverted},
 };
 
 void AddToList(CMainFrame& frame, StopListKind kind)

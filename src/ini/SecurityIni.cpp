@@ -144,6 +144,16 @@ int ToggleHome()
     return Toggle("Home", "home");
 }
 
+int Gesture()
+{
+    return Flag("Mouse", "gesture");
+}
+
+int ToggleGesture()
+{
+    return Toggle("Mouse", "gesture");
+}
+
 int EnddetailUrl()
 {
     return Flag("Enddetail", "url");

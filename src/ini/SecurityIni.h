@@ -54,6 +54,10 @@ int ToggleChileTab();
 int Home();
 int ToggleHome();
 
+// [Mouse] `gesture`: 0 = mouse gestures and the middle button's link rule on.
+int Gesture();
+int ToggleGesture();
+
 // [Enddetail]: 1 = the exit clears that history.
 int EnddetailUrl();
 int EnddetailSearch();

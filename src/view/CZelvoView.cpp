@@ -11,6 +11,8 @@
 #include "core/TabLabels.h"
 #include "platform/MessageBox.h"
 #include "commands/CommandId.h"
+#include "gestures/GestureTable.h"
+#include "view/GestureCapture.h"
 #include "security/SecurityFlags.h"
 #include "view/EnginePage.h"
 #include "view/IViewHost.h"
@@ -119,6 +121,12 @@ CZelvoView::CZelvoView(IViewHost* host, CZelvoDoc* document, QWidget* parent)
     run(CommandId::ViewSource, [this] { ViewSource(); });
     run(CommandId::Search, [this] { ShowFindBar(); });
     BindEncodingCommands();
+    GestureCapture::Handlers gestures;
+    // Read anew for every press, so the switch takes effect at once.
+    gestures.enabled = [] { return SecurityIni::Gesture() == 0; };
+    gestures.gesture = [this](const QString& gesture) { RunGesture(gesture); };
+    gestures.middleClick = [this] { OpenStatusLink(); };
+    m_gestures = new GestureCapture(*GetWebView(), std::move(gestures), this);
 }
 
 CZelvoView::~CZelvoView() = default;
@@ -414,6 +422,43 @@ void CZelvoView::OnFileOpen()
         return;
     RecentFiles::Add(path);
     Navigate2(QUrl::fromLocalFile(path).toString());
+}
+
+void CZelvoView::RunGesture(const QString& gesture)
+{
+    const GestureEntry* entry = GestureTable::Find(gesture);
+    if (!entry)
+        return;
+    switch (entry->action) {
+    case GestureAction::Back:
+        GoBack();
+        break;
+    case GestureAction::Forward:
+        GoForward();
+        break;
+    case GestureAction::Refresh:
+        Refresh();
+        break;
+    case GestureAction::Stop:
+        Stop();
+        break;
+    case GestureAction::Command:
+        // As its menu item: a command that cannot run now, or is not built,
+        // does nothing and says nothing.
+        if (!m_host->CommandEnabled(ToInt(entry->command)))
+            return;
+        m_host->SendCommand(ToInt(entry->command));
+        break;
+    }
+    m_host->SetMessageText(entry->StatusText());
+}
+
+void CZelvoView::OpenStatusLink()
+{
+    // The status bar holds the address of the link under the pointer.
+    const QString text = m_host->MessageText();
+    if (text.contains(QLatin1String("http://")) || text.contains(QLatin1String("https://")))
+        Navigate2(text, navOpenInNewWindow);
 }
 
 void CZelvoView::BuildFindBar()

@@ -9,6 +9,7 @@
 #include <functional>
 
 class CZelvoDoc;
+class GestureCapture;
 struct NavigationDecision;
 class IViewHost;
 class QLineEdit;
@@ -79,12 +80,15 @@ private:
     void OpenFirstPage();
     void ShowTitleInCaptions();
     void OnFileOpen();
+    void RunGesture(const QString& gesture);
+    void OpenStatusLink();
 
     IViewHost* m_host;
     CZelvoDoc* m_document;
     CommandMap m_commands;
     QWidget* m_findBar = nullptr;
     QLineEdit* m_findText = nullptr;
+    GestureCapture* m_gestures = nullptr;
     // Sent back to the locked address and not there yet.
     bool m_returningToLock = false;
     // A load has begun and brought no page yet.

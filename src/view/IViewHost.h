@@ -23,6 +23,8 @@ public:
     virtual void AddAddressHistory(const QString& url) = 0;
     virtual int TabCount() const = 0;
     virtual void SetMessageText(const QString& text) = 0;
+    // Status bar pane 0 as it reads now.
+    virtual QString MessageText() const = 0;
     virtual void SendCommand(int id) = 0;
     virtual void PostCommand(int id) = 0;
     // Whether a command would do something now.

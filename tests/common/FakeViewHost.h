@@ -14,7 +14,8 @@ public:
     void RefreshTabLabels() override {}
     void AddAddressHistory(const QString&) override {}
     int TabCount() const override { return tabs; }
-    void SetMessageText(const QString&) override {}
+    void SetMessageText(const QString& text) override { message = text; }
+    QString MessageText() const override { return message; }
     void SendCommand(int id) override { sent.append(id); }
     void PostCommand(int id) override { sent.append(id); }
     bool CommandEnabled(int) const override { return false; }
@@ -27,5 +28,6 @@ public:
     int tabs = 0;
     QList<int> sent;
     QString caption;
+    QString message;
     ViewSwitches switches;
 };
