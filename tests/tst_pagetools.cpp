@@ -475,6 +475,16 @@ void TestPageTools::mosaic()
     const QImage square = region(0);
     QCOMPARE(square.pixel(0, 0), square.pixel(12, 12));
     QVERIFY(m_boxes.isEmpty());
+
+    // Always: every page that completes is given the mosaic.
+    m_frame->SendCommand(CommandId::AlwaysMosaicFilter);
+    view->Navigate2(Url("/images"));
+    QTRY_COMPARE(m_boxes.size(), 1);
+    QCOMPARE(m_boxes[0].text, QStringLiteral("画像をモザイクにしました！"));
+    QTRY_COMPARE(Eval("Array.from(document.images).map(function (i) {"
+                      " return i.src.substring(0, 5); }).join(' ')")
+                     .toString(),
+                 QStringLiteral("data: data:"));
 }
 
 void TestPageTools::imageInfo()
