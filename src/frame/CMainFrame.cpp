@@ -9,6 +9,7 @@
 #include "frame/FilterCommands.h"
 #include "frame/SecurityCommands.h"
 #include "frame/SearchCommands.h"
+#include "frame/PageToolCommands.h"
 #include "frame/CSessionRestore.h"
 #include "frame/CTabBarCtrl.h"
 #include "panes/CDockTabBar.h"
@@ -148,6 +149,7 @@ bool CMainFrame::OnCreate()
     m_searchBars =
         new CSearchBars(*this, this, m_wndAddressBar, m_wndSearchWords, m_wndSearchSites);
     BindSearchCommands(*this, *m_searchBars);
+    BindPageToolCommands(*this, *m_searchBars);
     // Sites, then search words, then addresses.
     m_searchBars->LoadSearchSites();
     m_searchBars->LoadSearchHistory();

@@ -34,6 +34,11 @@ Rgb Background()
     return Read("SetColor");
 }
 
+int MozaikuStrong()
+{
+    return GetPrivateProfileIntA("Mozaiku", "strong", 15, Path());
+}
+
 Rgb TabColor()
 {
     return Read("TabColor");

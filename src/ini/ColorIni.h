@@ -23,6 +23,9 @@ Rgb NoATabColor();
 // [TabColor] `enable`: 1 = tabs are not painted with the tab colour.
 int TabColorEnable();
 
+// [Mozaiku] `strong`: the square size of the image mosaic, 15 when missing.
+int MozaikuStrong();
+
 // The tab settings page's colours, written as one: the active, inactive and
 // tab colours, then `enable`.
 bool SaveTabColors(const Rgb& active, const Rgb& inactive, const Rgb& tab, bool plain);

@@ -222,6 +222,14 @@ void CHtmlView::GoBack()
     m_page->history()->back();
 }
 
+void CHtmlView::GoToHistoryIndex(int index)
+{
+    EnsureCreated();
+    m_sequence.Unmute();
+    QWebEngineHistory* history = m_page->history();
+    history->goToItem(history->itemAt(index));
+}
+
 void CHtmlView::GoForward()
 {
     EnsureCreated();

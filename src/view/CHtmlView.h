@@ -104,6 +104,8 @@ public:
     void Navigate(const QString& url, int flags = 0) { Navigate2(url, flags); }
     void GoBack();
     void GoForward();
+    // Goes to entry index of the page's history.
+    void GoToHistoryIndex(int index);
     void GoHome();
     void Refresh();
     void Refresh2(int level);

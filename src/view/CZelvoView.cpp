@@ -105,12 +105,7 @@ CZelvoView::CZelvoView(IViewHost* host, CZelvoDoc* document, QWidget* parent)
                 m_host->SendCommand(ToInt(CommandId::MosaicFilter));
             }
         },
-        [this](CmdUI& ui) {
-            const bool on = m_host->Switches().alwaysMosaic;
-            ui.check = on ? 1 : 0;
-            // Without the filter itself there is nothing to switch on.
-            ui.enabled = on || m_host->CommandEnabled(ToInt(CommandId::MosaicFilter));
-        });
+        [this](CmdUI& ui) { ui.check = m_host->Switches().alwaysMosaic ? 1 : 0; });
     run(
         CommandId::FavoritesHtmlAtStart, [] { SecurityIni::ToggleHome(); },
         [](CmdUI& ui) { ui.check = FlagChecked(SecurityIni::Home(), CheckRule::NonZero) ? 1 : 0; });
@@ -304,7 +299,7 @@ void CZelvoView::OnDocumentComplete(const QString& url)
     m_documentPending = false;
     m_host->SetFrameCaption(url);
     ShowTitleInCaptions();
-    if (m_host->Switches().alwaysMosaic && m_host->CommandEnabled(ToInt(CommandId::MosaicFilter))) {
+    if (m_host->Switches().alwaysMosaic) {
         m_host->SendCommand(ToInt(CommandId::MosaicFilter));
         DialogHold hold(*this);
         ShowMessageBox(this, QStringLiteral("画像をモザイクにしました！"), QStringLiteral("Zelvo"),
