@@ -10,6 +10,7 @@
 #include "core/RecentFiles.h"
 #include "core/TabLabels.h"
 #include "platform/MessageBox.h"
+#include "platform/UrlHistory.h"
 #include "commands/CommandId.h"
 #include "security/SecurityFlags.h"
 #include "view/EnginePage.h"
@@ -293,6 +294,7 @@ void CZelvoView::OnDocumentComplete(const QString& url)
     m_documentPending = false;
     m_host->SetFrameCaption(url);
     ShowTitleInCaptions();
+    UrlHistory::Instance().Record(url, GetLocationName());
     if (m_host->Switches().alwaysMosaic && m_host->CommandEnabled(ToInt(CommandId::MosaicFilter))) {
         m_host->SendCommand(ToInt(CommandId::MosaicFilter));
         DialogHold hold(*this);
