@@ -150,7 +150,8 @@ void UrlHistory::Flush()
     m_flushTimer.stop();
     if (m_pending.isEmpty() || !Open())
         return;
-    if (WritePending() || (StartAfresh() && WritePending()))
+    // A store that still passes its check keeps the visits for the next try.
+    if (WritePending() || (!SetUp() && StartAfresh() && WritePending()))
         m_pending.clear();
 }
 
@@ -167,7 +168,7 @@ bool UrlHistory::WritePending()
                        "last_visit = excluded.last_visit, toplevel = excluded.toplevel"));
     for (const UrlHistoryEntry& e : std::as_const(m_pending)) {
         q.addBindValue(e.url);
-        q.addBindValue(e.title);
+        q.addBindValue(e.title.isNull() ? QString(QLatin1String("")) : e.title);
         q.addBindValue(e.lastVisit.toMSecsSinceEpoch());
         q.addBindValue(e.topLevel ? 1 : 0);
         if (!q.exec()) {

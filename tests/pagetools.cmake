@@ -1,0 +1,2 @@
+zelvo_add_test(tst_extraction zelvo_pagetools)
+zelvo_add_test(tst_history zelvo_testframe)
