@@ -1,1 +1,4 @@
 zelvo_add_test(tst_pagetools zelvo_testframe)
+zelvo_add_test(tst_extraction zelvo_pagetools)
+zelvo_add_test(tst_history zelvo_testframe)
+zelvo_add_test(tst_histree zelvo_panes)

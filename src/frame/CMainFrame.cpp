@@ -8,6 +8,7 @@
 #include "bars/CSearchBars.h"
 #include "frame/FilterCommands.h"
 #include "frame/SecurityCommands.h"
+#include "frame/HistoryCommands.h"
 #include "frame/SearchCommands.h"
 #include "frame/PageToolCommands.h"
 #include "frame/CSessionRestore.h"
@@ -484,6 +485,7 @@ void CMainFrame::BindCommands()
     BindViewCommands();
     BindFilterCommands(*this);
     BindSecurityCommands(*this);
+    BindHistoryCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
     m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
         OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));

@@ -106,6 +106,7 @@ public:
     void RemoveTab(CChildFrame* frame);
     void RefreshTabLabels() override;
     void SaveTabTitles(int write);
+    void RefreshTabListPane();
     void AddAddressHistory(const QString& url) override;
     int TabCount() const override { return m_tabFrames.Count(); }
     void SetFrameCaption(const QString& text) override;

@@ -5,6 +5,7 @@
 #include "frame/CTabBarCtrl.h"
 #include "ini/StateIni.h"
 #include "panes/CDockTabBar.h"
+#include "panes/CHisTree.h"
 #include "panes/CPanePlaceholder.h"
 #include "panes/CTView.h"
 #include "view/CZelvoView.h"
@@ -19,8 +20,13 @@ void CMainFrame::CreateDockBar()
     // Tab order is picture order; a pane that is not built yet says what it will hold.
     m_wndDockBar->AddView<CPanePlaceholder>(
         QString(), QStringLiteral("お気に入りのツリーはここに表示されます（準備中）"));
-    m_wndDockBar->AddView<CPanePlaceholder>(
-        QString(), QStringLiteral("開いているタブの一覧はここに表示されます（準備中）"));
+    m_wndDockBar->AddView<CHisTree>(QString());
+    auto* tabList = m_wndDockBar->GetViewByClass<CHisTree>();
+    connect(tabList, &CHisTree::activateTab, this, [this](int index) { ActivateTab(index); });
+    connect(tabList, &CHisTree::tabMenuRequested, this, [this](int index, const QPoint& pos) {
+        ActivateTab(index);
+        OnTabMenu(pos);
+    });
     m_wndDockBar->AddView<CTView>(QString());
     m_wndDockBar->AddView<CPanePlaceholder>(
         QString(), QStringLiteral("閉じたタブの履歴はここに表示されます（準備中）"));
@@ -55,4 +61,10 @@ void CMainFrame::RefreshPageInfo()
         if (target && source && source == ActiveZelvoView())
             target->SetText(text);
     });
+}
+
+void CMainFrame::RefreshTabListPane()
+{
+    if (CHisTree* pane = m_wndDockBar ? m_wndDockBar->GetViewByClass<CHisTree>() : nullptr)
+        pane->Refill();
 }

@@ -10,6 +10,7 @@
 #include "core/RecentFiles.h"
 #include "core/TabLabels.h"
 #include "platform/MessageBox.h"
+#include "platform/UrlHistory.h"
 #include "commands/CommandId.h"
 #include "gestures/GestureTable.h"
 #include "view/GestureCapture.h"
@@ -299,6 +300,7 @@ void CZelvoView::OnDocumentComplete(const QString& url)
     m_documentPending = false;
     m_host->SetFrameCaption(url);
     ShowTitleInCaptions();
+    UrlHistory::Instance().Record(url, GetLocationName());
     if (m_host->Switches().alwaysMosaic) {
         m_host->SendCommand(ToInt(CommandId::MosaicFilter));
         DialogHold hold(*this);
