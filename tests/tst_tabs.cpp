@@ -3,6 +3,8 @@
 #include "core/ProgramDir.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
+#include "panes/CDockTabBar.h"
+#include "panes/CHisTree.h"
 #include "frame/CTabBarCtrl.h"
 #include "core/TabLabels.h"
 #include "view/CZelvoView.h"
@@ -168,10 +170,9 @@ void TestTabs::firstTabOpensHomePage()
     QCOMPARE(frame->TabView(0)->GetLocationURL(), m_server->url("/home").toString());
     QTRY_COMPARE(frame->m_wndTabBar->tabText(0), QStringLiteral("Home page..."));
     QTRY_COMPARE(frame->windowTitle(), QStringLiteral("Home page"));
-    // Titles of the open tabs for the tab-list pane.
-    QCOMPARE(
-        ProfileStore::GetText("Window_List", "0", QString(), 520, SettingsPath("Window_List.ini")),
-        QStringLiteral("Home page"));
+    // Titles of the open tabs reach the tab-list pane.
+    const CHisTree* tabList = frame->DockBar()->GetViewByClass<CHisTree>();
+    QTRY_COMPARE(tabList->topLevelItem(0)->child(0)->text(0), QStringLiteral("Home page"));
     QCOMPARE(frame->m_wndAddressBar->itemText(0), m_server->url("/home").toString());
 }
 

@@ -158,7 +158,6 @@ void CMainFrame::RefreshTabLabels()
         m_tabFrames.SetShown(i, TabLabels::LabelText(title), title, false);
     }
     WindowListIni::Save(titles);
-    RefreshTabListPane();
     if (focused >= 0 && focused < m_tabFrames.Count()) {
         m_wndTabBar->setCurrentIndex(focused);
         m_wndMDIClient->setActiveSubWindow(m_tabFrames.Frame(focused));
@@ -176,8 +175,8 @@ void CMainFrame::SaveTabTitles(int write)
             titles.insert(i, view ? view->GetLocationName() : QString());
         }
         WindowListIni::Save(titles);
-        RefreshTabListPane();
     }
+    RefreshTabListPane();
     emit commandRan(ToInt(CommandId::RefreshTabLabels));
 }
 
