@@ -7,6 +7,7 @@
 #include "chrome/CAboutDlg.h"
 #include "bars/CSearchBars.h"
 #include "frame/FilterCommands.h"
+#include "frame/FormCommands.h"
 #include "frame/SecurityCommands.h"
 #include "frame/SearchCommands.h"
 #include "frame/CSessionRestore.h"
@@ -473,6 +474,7 @@ void CMainFrame::BindCommands()
     BindViewCommands();
     BindFilterCommands(*this);
     BindSecurityCommands(*this);
+    BindFormCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
     m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
         OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));

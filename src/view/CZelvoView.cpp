@@ -13,6 +13,7 @@
 #include "commands/CommandId.h"
 #include "security/SecurityFlags.h"
 #include "view/EnginePage.h"
+#include "view/FormFill.h"
 #include "view/IViewHost.h"
 #include "security/NavigationFilter.h"
 #include "view/ViewSwitches.h"
@@ -299,6 +300,9 @@ void CZelvoView::OnDocumentComplete(const QString& url)
         ShowMessageBox(this, QStringLiteral("画像をモザイクにしました！"), QStringLiteral("Zelvo"),
                        MbIcon::Information);
     }
+    // A page opened from the form menu: the first page to arrive, in any tab, takes the fill.
+    if (std::exchange(m_host->Switches().formFillPending, false))
+        FormFill::FillForm(*this);
     CHtmlView::OnDocumentComplete(url);
 }
 
