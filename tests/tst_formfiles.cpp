@@ -65,6 +65,10 @@ void TestFormFiles::writeRecord_data()
         << QByteArray("[Other]\r\nk=v\r\n[Form]\r\nurl=old\r\ncount=5\r\n5=x\r\n")
         << QStringList{"new"}
         << QByteArray("[Other]\r\nk=v\r\n[Form]\r\nurl=http://h/p?q=1\r\ncount=1\r\n1=new\r\n");
+    QTest::newRow("blanks and quotes around a value")
+        << QByteArray() << QStringList{" a ", "\"q\"", "'", "\tb"}
+        << QByteArray("[Form]\r\nurl=http://h/p?q=1\r\ncount=4\r\n1=\" a \"\r\n2=\"\"q\"\"\r\n"
+                      "3='\r\n4=\"\tb\"\r\n");
     QTest::newRow("text beyond code page 932 kept")
         << QByteArray() << QStringList{QStringLiteral("ü😀"), QStringLiteral("日本&#1;")}
         << QByteArray("[Form]\r\nurl=http://h/p?q=1\r\ncount=2\r\n1=&#252;&#128512;\r\n2=") +

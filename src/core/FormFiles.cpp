@@ -37,6 +37,20 @@ QString CutName(const QString& name, int maxChars)
     return out;
 }
 
+// The store trims blanks around a value and takes off a pair of quotes; a
+// value they would change goes in quotes of its own, which reading takes off.
+QByteArray Stored(const QByteArray& value)
+{
+    if (value.isEmpty())
+        return value;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    if (quoted || blank(value.front()) || blank(value.back()))
+        return '"' + value + '"';
+    return value;
+}
+
 } // namespace
 
 namespace FormFiles {
@@ -98,7 +112,7 @@ bool Write(const QString& fileName, const FormRecord& record)
         batch.SetInt(kSection, "count", static_cast<int>(record.values.size()));
     for (qsizetype i = 0; i < record.values.size(); ++i)
         batch.Set(kSection, QByteArray::number(i + 1).constData(),
-                  Cp932::FromUnicodeKeepingAll(record.values[i]));
+                  Stored(Cp932::FromUnicodeKeepingAll(record.values[i])));
     return batch.Commit();
 }
 
