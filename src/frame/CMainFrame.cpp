@@ -7,6 +7,7 @@
 #include "chrome/CAboutDlg.h"
 #include "bars/CSearchBars.h"
 #include "frame/FilterCommands.h"
+#include "frame/FormCommands.h"
 #include "frame/SecurityCommands.h"
 #include "frame/HistoryCommands.h"
 #include "frame/SearchCommands.h"
@@ -486,6 +487,7 @@ void CMainFrame::BindCommands()
     BindFilterCommands(*this);
     BindSecurityCommands(*this);
     BindHistoryCommands(*this);
+    BindFormCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
     m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
         OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));

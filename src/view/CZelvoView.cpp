@@ -16,6 +16,7 @@
 #include "view/GestureCapture.h"
 #include "security/SecurityFlags.h"
 #include "view/EnginePage.h"
+#include "view/FormFill.h"
 #include "view/IViewHost.h"
 #include "security/NavigationFilter.h"
 #include "view/ViewSwitches.h"
@@ -307,6 +308,9 @@ void CZelvoView::OnDocumentComplete(const QString& url)
         ShowMessageBox(this, QStringLiteral("画像をモザイクにしました！"), QStringLiteral("Zelvo"),
                        MbIcon::Information);
     }
+    // A page opened from the form menu: the first page to arrive, in any tab, takes the fill.
+    if (std::exchange(m_host->Switches().formFillPending, false))
+        FormFill::FillForm(*this);
     CHtmlView::OnDocumentComplete(url);
 }
 

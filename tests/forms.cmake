@@ -1,0 +1,2 @@
+zelvo_add_test(tst_formfiles zelvo_core)
+zelvo_add_test(tst_forms zelvo_testframe)
