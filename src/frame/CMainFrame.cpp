@@ -7,6 +7,7 @@
 #include "chrome/CAboutDlg.h"
 #include "bars/CSearchBars.h"
 #include "frame/FilterCommands.h"
+#include "frame/PocketCommands.h"
 #include "frame/SecurityCommands.h"
 #include "frame/SearchCommands.h"
 #include "frame/CSessionRestore.h"
@@ -482,6 +483,7 @@ void CMainFrame::BindCommands()
     BindViewCommands();
     BindFilterCommands(*this);
     BindSecurityCommands(*this);
+    BindPocketCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
     m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
         OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));
