@@ -1,1 +1,2 @@
 zelvo_add_test(tst_dockbar zelvo_testframe)
+zelvo_add_test(tst_pocket zelvo_testframe)

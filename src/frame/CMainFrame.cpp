@@ -8,6 +8,7 @@
 #include "bars/CSearchBars.h"
 #include "frame/FilterCommands.h"
 #include "frame/FormCommands.h"
+#include "frame/PocketCommands.h"
 #include "frame/SecurityCommands.h"
 #include "frame/HistoryCommands.h"
 #include "frame/SearchCommands.h"
@@ -488,6 +489,7 @@ void CMainFrame::BindCommands()
     BindSecurityCommands(*this);
     BindHistoryCommands(*this);
     BindFormCommands(*this);
+    BindPocketCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
     m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
         OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));

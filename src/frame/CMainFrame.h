@@ -1,7 +1,7 @@
 #pragma once
 
 #include "frame/CBandLayout.h"
-#include "frame/ClosedTabList.h"
+#include "panes/ClosedTabList.h"
 #include "frame/TabModel.h"
 #include "commands/CommandMap.h"
 #include "commands/CommandRegistry.h"
@@ -167,6 +167,8 @@ public:
     CDockTabBar* DockBar() const { return m_wndDockBar; }
     // Has the properties pane show the focused tab's page.
     void RefreshPageInfo();
+    // Has the pocket pane read poket.ini anew.
+    void RefreshPocket();
 
     QStatusBar* m_wndStatusBar = nullptr;
     QComboBox* m_wndAddressBar = nullptr;

@@ -4,9 +4,11 @@
 
 #include "frame/CTabBarCtrl.h"
 #include "ini/StateIni.h"
+#include "panes/CDelTree.h"
 #include "panes/CDockTabBar.h"
 #include "panes/CHisTree.h"
 #include "panes/CPanePlaceholder.h"
+#include "panes/CPoket.h"
 #include "panes/CTView.h"
 #include "view/CZelvoView.h"
 
@@ -28,12 +30,10 @@ void CMainFrame::CreateDockBar()
         OnTabMenu(pos);
     });
     m_wndDockBar->AddView<CTView>(QString());
-    m_wndDockBar->AddView<CPanePlaceholder>(
-        QString(), QStringLiteral("閉じたタブの履歴はここに表示されます（準備中）"));
+    m_wndDockBar->AddView<CDelTree>(QString());
     m_wndDockBar->AddView<CPanePlaceholder>(
         QString(), QStringLiteral("巡回グループはここに表示されます（準備中）"));
-    m_wndDockBar->AddView<CPanePlaceholder>(
-        QString(), QStringLiteral("ポケットの中身はここに表示されます（準備中）"));
+    m_wndDockBar->AddView<CPoket>(QString());
     connect(m_wndDockBar, &CDockTabBar::closeRequested, this,
             [this] { SendCommand(CommandId::ViewDockingBar); });
     // A tab still loading is asked when its page is there.

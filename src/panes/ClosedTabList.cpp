@@ -1,4 +1,4 @@
-#include "frame/ClosedTabList.h"
+#include "panes/ClosedTabList.h"
 
 #include "ini/DeleteTabListIni.h"
 
@@ -24,7 +24,7 @@ void ClosedTabList::LoadClosedTabs()
         m_titles.append(DeleteTabListIni::Name(i));
         m_urls.append(DeleteTabListIni::Url(i));
     }
-    emit changed();
+    emit loaded();
 }
 
 void ClosedTabList::SaveClosedTabs() const

@@ -23,7 +23,10 @@ public:
     int Count() const { return static_cast<int>(m_titles.size()); }
 
 signals:
+    // An entry was added or the list was emptied.
     void changed();
+    // The list was read from the file.
+    void loaded();
 
 private:
     QStringList m_titles;
