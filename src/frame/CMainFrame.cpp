@@ -52,6 +52,9 @@ namespace {
 constexpr int kSecondMs = 1000;
 
 constexpr int kTitleWatchMs = 1000;
+// Drawing the window icon in all its sizes holds up the first page's pixels
+// by a frame or two; the icon can come a moment later.
+constexpr int kWindowIconDelayMs = 1000;
 constexpr int kRecentFileFirst = ToInt(CommandId::RecentFile1);
 // The address and search-word boxes are made this wide at least.
 constexpr int kBoxMinWidth = 200;
@@ -125,7 +128,8 @@ bool CMainFrame::OnCreate()
         return false;
     if (!CreateStatusBar())
         return false;
-    setWindowIcon(BuiltinImages::FrameIcon());
+    QTimer::singleShot(kWindowIconDelayMs, this,
+                       [this] { setWindowIcon(BuiltinImages::FrameIcon()); });
 
     // Bars the user hid stay hidden.
     if (TablistIni::StatusBar() == 1)
