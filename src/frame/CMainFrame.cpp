@@ -7,6 +7,7 @@
 #include "chrome/CAboutDlg.h"
 #include "bars/CSearchBars.h"
 #include "frame/FilterCommands.h"
+#include "frame/FavoriteCommands.h"
 #include "frame/SecurityCommands.h"
 #include "frame/SearchCommands.h"
 #include "frame/CSessionRestore.h"
@@ -122,6 +123,7 @@ bool CMainFrame::OnCreate()
     if (!CreateStatusBar())
         return false;
     setWindowIcon(BuiltinImages::FrameIcon());
+    BuildFavoritesMenu();
 
     // Bars the user hid stay hidden.
     if (TablistIni::StatusBar() == 1)
@@ -482,6 +484,7 @@ void CMainFrame::BindCommands()
     BindViewCommands();
     BindFilterCommands(*this);
     BindSecurityCommands(*this);
+    BindFavoriteCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
     m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
         OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));

@@ -5,6 +5,8 @@
 #include "frame/CTabBarCtrl.h"
 #include "ini/StateIni.h"
 #include "panes/CDockTabBar.h"
+#include "panes/CFTree.h"
+#include "panes/CGTree.h"
 #include "panes/CPanePlaceholder.h"
 #include "panes/CTView.h"
 #include "view/CZelvoView.h"
@@ -17,15 +19,13 @@ void CMainFrame::CreateDockBar()
     addDockWidget(Qt::LeftDockWidgetArea, m_wndDockBar);
     resizeDocks({m_wndDockBar}, {StateIni::DockLen()}, Qt::Horizontal);
     // Tab order is picture order; a pane that is not built yet says what it will hold.
-    m_wndDockBar->AddView<CPanePlaceholder>(
-        QString(), QStringLiteral("お気に入りのツリーはここに表示されます（準備中）"));
+    m_wndDockBar->AddView<CFTree>(QString());
     m_wndDockBar->AddView<CPanePlaceholder>(
         QString(), QStringLiteral("開いているタブの一覧はここに表示されます（準備中）"));
     m_wndDockBar->AddView<CTView>(QString());
     m_wndDockBar->AddView<CPanePlaceholder>(
         QString(), QStringLiteral("閉じたタブの履歴はここに表示されます（準備中）"));
-    m_wndDockBar->AddView<CPanePlaceholder>(
-        QString(), QStringLiteral("巡回グループはここに表示されます（準備中）"));
+    m_wndDockBar->AddView<CGTree>(QString());
     m_wndDockBar->AddView<CPanePlaceholder>(
         QString(), QStringLiteral("ポケットの中身はここに表示されます（準備中）"));
     connect(m_wndDockBar, &CDockTabBar::closeRequested, this,
