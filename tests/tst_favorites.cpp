@@ -180,7 +180,9 @@ void TestFavorites::folderOrder()
     for (int k = 0; k < expected.size(); ++k) {
         QAction* action = items.value(FavoriteCommand(k + 1));
         QVERIFY2(action, qPrintable(expected[k]));
-        QCOMPARE(action->text().replace("&&", "&") + "=" + frame->m_favoriteUrls.value(k + 1),
+        const QString name = frame->m_favoriteNames.value(k + 1);
+        QCOMPARE(action->text().replace("&&", "&"), FavoritesFolder::MenuText(name));
+        QCOMPARE(frame->m_favoriteNames.value(k + 1) + "=" + frame->m_favoriteUrls.value(k + 1),
                  expected[k]);
     }
     const QList<QAction*> top = FavoritesMenu(*frame)->actions();
@@ -320,6 +322,7 @@ void TestFavorites::groups()
     QVERIFY(frame);
     auto* tree = frame->DockBar()->GetViewByClass<CFTree>();
     auto* groups = frame->DockBar()->GetViewByClass<CGTree>();
+    frame->DockBar()->SelectView(4);
     QCOMPARE(groups->topLevelItemCount(), 12);
     QCOMPARE(groups->topLevelItem(11)->text(0), QStringLiteral("group12"));
     for (const char* name : {"A", "B", "C"}) {
