@@ -9,6 +9,7 @@
 #include "frame/FilterCommands.h"
 #include "frame/FormCommands.h"
 #include "frame/PocketCommands.h"
+#include "frame/FavoriteCommands.h"
 #include "frame/SecurityCommands.h"
 #include "frame/HistoryCommands.h"
 #include "frame/SearchCommands.h"
@@ -130,6 +131,7 @@ bool CMainFrame::OnCreate()
         return false;
     QTimer::singleShot(kWindowIconDelayMs, this,
                        [this] { setWindowIcon(BuiltinImages::FrameIcon()); });
+    BuildFavoritesMenu();
 
     // Bars the user hid stay hidden.
     if (TablistIni::StatusBar() == 1)
@@ -494,6 +496,7 @@ void CMainFrame::BindCommands()
     BindHistoryCommands(*this);
     BindFormCommands(*this);
     BindPocketCommands(*this);
+    BindFavoriteCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
     m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
         OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));

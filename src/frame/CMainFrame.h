@@ -26,6 +26,7 @@ class CSessionRestore;
 class CTabBarCtrl;
 class CZelvoDoc;
 class CZelvoView;
+struct FavoriteNode;
 class QComboBox;
 class QLabel;
 class QMdiArea;
@@ -179,8 +180,18 @@ public:
 
     // The ordered tabs; the tab bar shows them.
     TabModel m_tabFrames;
-    // URL of favourites menu item k (its command is FavoriteCommand(k)).
+    // URL and name of favourites menu item k (its command is FavoriteCommand(k)).
     QStringList m_favoriteUrls;
+    QStringList m_favoriteNames;
+    // Fills top menu "お気に入り(&A)" from the favourites folder anew.
+    void BuildFavoritesMenu();
+    // Has the favourites pane read the folder again.
+    void RefreshFavorites();
+    // Opens the favourite of that exact name, in the active tab or a new one.
+    void OpenFavoriteByName(const QString& name, bool newTab);
+    // The first in the active tab when it is the only one, the others in new
+    // tabs, one per turn of the event loop.
+    void RunFavorites(QStringList names);
 
 signals:
     // After every command and every tab or page event: toolbar states follow.
@@ -212,6 +223,8 @@ private:
     bool CreateTabBand();
     bool CreateStatusBar();
     void CreateDockBar();
+    void FillFavoritesMenu(QMenu* menu, const FavoriteNode& folder);
+    void RunFavoritesInNewTabs(const QStringList& names);
     QToolBar* AddBand(int bandId, const QString& text, const QString& name);
     QAction* AddButton(QToolBar* bar, const ToolbarButtonDef& def);
     QComboBox* AddBox(QToolBar* band, const QString& name);
@@ -285,6 +298,8 @@ private:
     CSessionRestore* m_restore = nullptr;
     CSearchBars* m_searchBars = nullptr;
     CDockTabBar* m_wndDockBar = nullptr;
+    // What the favourites menu holds beyond its resource items.
+    QList<QObject*> m_favoriteItems;
     // The tab the restore loads into when no new tab opens.
     std::function<void()> m_saveHistories;
 };

@@ -7,7 +7,8 @@
 #include "panes/CDelTree.h"
 #include "panes/CDockTabBar.h"
 #include "panes/CHisTree.h"
-#include "panes/CPanePlaceholder.h"
+#include "panes/CFTree.h"
+#include "panes/CGTree.h"
 #include "panes/CPoket.h"
 #include "panes/CTView.h"
 #include "view/CZelvoView.h"
@@ -19,9 +20,8 @@ void CMainFrame::CreateDockBar()
     m_wndDockBar = new CDockTabBar(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_wndDockBar);
     resizeDocks({m_wndDockBar}, {StateIni::DockLen()}, Qt::Horizontal);
-    // Tab order is picture order; a pane that is not built yet says what it will hold.
-    m_wndDockBar->AddView<CPanePlaceholder>(
-        QString(), QStringLiteral("お気に入りのツリーはここに表示されます（準備中）"));
+    // Tab order is picture order.
+    m_wndDockBar->AddView<CFTree>(QString());
     m_wndDockBar->AddView<CHisTree>(QString());
     auto* tabList = m_wndDockBar->GetViewByClass<CHisTree>();
     connect(tabList, &CHisTree::activateTab, this, [this](int index) { ActivateTab(index); });
@@ -31,8 +31,7 @@ void CMainFrame::CreateDockBar()
     });
     m_wndDockBar->AddView<CTView>(QString());
     m_wndDockBar->AddView<CDelTree>(QString());
-    m_wndDockBar->AddView<CPanePlaceholder>(
-        QString(), QStringLiteral("巡回グループはここに表示されます（準備中）"));
+    m_wndDockBar->AddView<CGTree>(QString());
     m_wndDockBar->AddView<CPoket>(QString());
     connect(m_wndDockBar, &CDockTabBar::closeRequested, this,
             [this] { SendCommand(CommandId::ViewDockingBar); });

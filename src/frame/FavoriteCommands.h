@@ -1,0 +1,7 @@
+#pragma once
+
+class CMainFrame;
+
+// The favourites menu's commands, fav.html, adding a page, and the commands of
+// the favourites and group-run panes.
+void BindFavoriteCommands(CMainFrame& frame);

@@ -1,0 +1,1 @@
+zelvo_add_test(tst_favorites zelvo_testframe)
