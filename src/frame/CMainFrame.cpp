@@ -7,6 +7,7 @@
 #include "chrome/CAboutDlg.h"
 #include "bars/CSearchBars.h"
 #include "frame/FilterCommands.h"
+#include "frame/ProxyCommands.h"
 #include "frame/SearchCommands.h"
 #include "frame/CSessionRestore.h"
 #include "frame/CTabBarCtrl.h"
@@ -471,6 +472,7 @@ void CMainFrame::BindCommands()
     BindBrowserCommands();
     BindViewCommands();
     BindFilterCommands(*this);
+    BindProxyCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
     m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
         OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));
