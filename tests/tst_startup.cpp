@@ -205,6 +205,8 @@ void TestStartup::simultaneousStartsShowOneWindow()
                              20000);
     QTRY_VERIFY(!ShownWindows().isEmpty());
     watch.stop();
+    // The window may have come up after the watch last looked.
+    mostShown = std::max(mostShown, static_cast<int>(ShownWindows().size()));
     QCOMPARE(mostShown, 1);
     for (auto& start : starts) {
         if (start->state() != QProcess::NotRunning) {

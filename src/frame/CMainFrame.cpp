@@ -12,6 +12,7 @@
 #include "frame/FavoriteCommands.h"
 #include "frame/SecurityCommands.h"
 #include "frame/HistoryCommands.h"
+#include "frame/ProxyCommands.h"
 #include "frame/SearchCommands.h"
 #include "frame/PageToolCommands.h"
 #include "frame/CSessionRestore.h"
@@ -497,6 +498,7 @@ void CMainFrame::BindCommands()
     BindFormCommands(*this);
     BindPocketCommands(*this);
     BindFavoriteCommands(*this);
+    BindProxyCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
     m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
         OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));

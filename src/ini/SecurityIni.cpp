@@ -114,6 +114,31 @@ QString UserAgent()
     return ProfileStore::GetText("Security", "user_agent", QString(), 520, Path());
 }
 
+bool SetUserAgent(const QString& agent)
+{
+    return ProfileStore::WriteText("Security", "user_agent", agent, Path());
+}
+
+QString CgiProxy(int size)
+{
+    return ProfileStore::GetText("Security", "cgi_proxy", QString(), size, Path());
+}
+
+bool SetCgiProxy(const QString& prefix)
+{
+    return ProfileStore::WriteText("Security", "cgi_proxy", prefix, Path());
+}
+
+int CgiCommand()
+{
+    return Flag("Security", "cgi_command");
+}
+
+bool SetCgiCommand(int command)
+{
+    return ProfileStore::WriteInt("Security", "cgi_command", command, Path());
+}
+
 int Media()
 {
     return Flag("media", "setting");

@@ -41,6 +41,15 @@ QString Filter();
 
 // [Security] `user_agent`: empty = the browser's own.
 QString UserAgent();
+bool SetUserAgent(const QString& agent);
+
+// [Security] `cgi_proxy`: the prefix a CGI proxy address is built on (1040
+// where a connection is made, 520 on its page).
+QString CgiProxy(int size = 1040);
+bool SetCgiProxy(const QString& prefix);
+// [Security] `cgi_command`: 0 = rewrite the target's scheme, 1 = append as it is.
+int CgiCommand();
+bool SetCgiCommand(int command);
 
 // [media] `setting`: 1 = audio and video open in a generated player page.
 int Media();

@@ -1,6 +1,8 @@
 #include "view/EngineProfile.h"
 
 #include "core/ProgramDir.h"
+#include "view/ConnectionGate.h"
+#include "view/EngineProxy.h"
 
 #include <QDir>
 #include <QWebEngineProfile>
@@ -50,11 +52,14 @@ QWebEngineProfile* EngineProfile::Instance()
     g_profile->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
     g_defaultUserAgent = g_profile->httpUserAgent();
     SetJapaneseDefaults(*g_profile);
+    // Owned by the profile; the pages' own interceptors run after it.
+    g_profile->setUrlRequestInterceptor(new ConnectionGate(g_profile));
     return g_profile;
 }
 
 void EngineProfile::Shutdown()
 {
+    EngineProxy::Release();
     delete g_profile;
     g_profile = nullptr;
 }

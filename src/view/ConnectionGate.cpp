@@ -1,0 +1,58 @@
+#include "view/ConnectionGate.h"
+
+#include <QMutex>
+#include <QSet>
+
+#include <atomic>
+
+namespace {
+
+// The engine may ask from a thread of its own.
+std::atomic<bool> g_online{true};
+QMutex g_exemptLock;
+QUrl g_exempt;
+
+bool IsNetworkScheme(const QString& scheme)
+{
+    static const QSet<QString> kSchemes = {QStringLiteral("http"), QStringLiteral("https"),
+                                           QStringLiteral("ws"), QStringLiteral("wss"),
+                                           QStringLiteral("ftp")};
+    return kSchemes.contains(scheme.toLower());
+}
+
+} // namespace
+
+bool ConnectionGate::IsOnline()
+{
+    return g_online;
+}
+
+void ConnectionGate::SetOnline(bool online)
+{
+    g_online = online;
+}
+
+void ConnectionGate::SetExempt(const QUrl& url)
+{
+    QMutexLocker lock(&g_exemptLock);
+    g_exempt = url;
+}
+
+bool ConnectionGate::Refuses(bool online, const QUrl& url)
+{
+    return !online && IsNetworkScheme(url.scheme());
+}
+
+ConnectionGate::ConnectionGate(QObject* parent) : QWebEngineUrlRequestInterceptor(parent) {}
+
+void ConnectionGate::interceptRequest(QWebEngineUrlRequestInfo& info)
+{
+    if (!Refuses(IsOnline(), info.requestUrl()))
+        return;
+    {
+        QMutexLocker lock(&g_exemptLock);
+        if (!g_exempt.isEmpty() && info.requestUrl() == g_exempt)
+            return;
+    }
+    info.block(true);
+}

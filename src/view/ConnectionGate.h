@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QUrl>
+#include <QWebEngineUrlRequestInterceptor>
+
+// The connected state of the whole program, and the one guard on the engine
+// profile that keeps every view off the network while it is offline. Local
+// files and the engine's own pages still open.
+class ConnectionGate : public QWebEngineUrlRequestInterceptor {
+    Q_OBJECT
+
+public:
+    static bool IsOnline();
+    static void SetOnline(bool online);
+
+    // The request the proxy change sends for itself is never refused.
+    static void SetExempt(const QUrl& url);
+
+    // Whether a request for url is refused in that state.
+    static bool Refuses(bool online, const QUrl& url);
+
+    explicit ConnectionGate(QObject* parent = nullptr);
+
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+};

@@ -1,0 +1,160 @@
+#include "view/EngineProxy.h"
+
+#include "view/ConnectionGate.h"
+#include "view/EngineProfile.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+#include <QWebEnginePage>
+
+#include <atomic>
+
+namespace {
+
+// How long a proxy change waits at most for its throwaway request; the
+// request goes to this process on the loopback address, so it comes at once
+// unless the engine is wedged.
+constexpr int kNudgeWaitMs = 5000;
+
+// Sends a page request to a server of its own on the loopback address, which
+// never goes through a proxy but makes the engine read the proxy anew. The
+// server answers from a thread of its own, so that the wait for it can leave
+// every other connection of the program (a second start's hand-over, say)
+// for later: a command that runs while the first tab is being made must not
+// let another one in.
+class ProxyNudge {
+public:
+    ProxyNudge()
+    {
+        m_context.moveToThread(&m_thread);
+        m_thread.start();
+        QMetaObject::invokeMethod(
+            &m_context, [this] { Listen(); }, Qt::BlockingQueuedConnection);
+    }
+
+    ~ProxyNudge()
+    {
+        delete m_page;
+        QMetaObject::invokeMethod(
+            &m_context, [this] { delete m_server; }, Qt::BlockingQueuedConnection);
+        m_thread.quit();
+        m_thread.wait();
+    }
+
+    void Send()
+    {
+        if (m_port == 0)
+            return;
+        if (!m_page)
+            m_page = new QWebEnginePage(EngineProfile::Instance());
+        const QUrl url(
+            QStringLiteral("http://127.0.0.1:%1/proxy-change/%2").arg(m_port).arg(++m_serial));
+        ConnectionGate::SetExempt(url);
+        const int before = m_seen;
+        QEventLoop loop;
+        m_loop = &loop;
+        QTimer::singleShot(kNudgeWaitMs, &loop, &QEventLoop::quit);
+        m_page->load(url);
+        if (m_seen == before)
+            loop.exec(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+        m_loop = nullptr;
+    }
+
+private:
+    // In the server's thread.
+    void Listen()
+    {
+        m_server = new QTcpServer;
+        if (m_server->listen(QHostAddress::LocalHost, 0))
+            m_port = m_server->serverPort();
+        QObject::connect(m_server, &QTcpServer::newConnection, m_server, [this] { Answer(); });
+    }
+
+    void Answer()
+    {
+        while (QTcpSocket* socket = m_server->nextPendingConnection()) {
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            socket->write("HTTP/1.1 204 No Content\r\nContent-Length: 0\r\n"
+                          "Connection: close\r\n\r\n");
+            socket->disconnectFromHost();
+        }
+        ++m_seen;
+        QMetaObject::invokeMethod(
+            qApp,
+            [this] {
+                if (m_loop)
+                    m_loop->quit();
+            },
+            Qt::QueuedConnection);
+    }
+
+    QThread m_thread;
+    QObject m_context;
+    QTcpServer* m_server = nullptr;
+    std::atomic<quint16> m_port{0};
+    std::atomic<int> m_seen{0};
+    QEventLoop* m_loop = nullptr;
+    QWebEnginePage* m_page = nullptr;
+    int m_serial = 0;
+};
+
+ProxyNudge* g_nudge = nullptr;
+
+void Nudge()
+{
+    if (!g_nudge)
+        g_nudge = new ProxyNudge;
+    g_nudge->Send();
+}
+
+} // namespace
+
+namespace EngineProxy {
+
+bool Apply(const ProxyRecord& record)
+{
+    QNetworkProxy proxy(QNetworkProxy::NoProxy);
+    if (record.access == ProxyRecord::Access::Named) {
+        const std::optional<ProxyEndpoint> endpoint = ProxySettings::Endpoint(record.proxy);
+        if (!endpoint)
+            return false;
+        proxy = QNetworkProxy(QNetworkProxy::HttpProxy, endpoint->host, endpoint->port);
+    }
+    // With no proxy of its own the engine would otherwise fall back to the
+    // desktop's settings.
+    QNetworkProxyFactory::setUseSystemConfiguration(false);
+    QNetworkProxy::setApplicationProxy(proxy);
+    Nudge();
+    return true;
+}
+
+ProxyRecord SystemRecord()
+{
+    const QList<QNetworkProxy> proxies = QNetworkProxyFactory::systemProxyForQuery(
+        QNetworkProxyQuery(QUrl(QStringLiteral("http://zelvo.invalid/"))));
+    ProxyRecord record;
+    for (const QNetworkProxy& proxy : proxies) {
+        const bool http = proxy.type() == QNetworkProxy::HttpProxy ||
+                          proxy.type() == QNetworkProxy::HttpCachingProxy;
+        if (http && !proxy.hostName().isEmpty() && proxy.port() != 0) {
+            record.access = ProxyRecord::Access::Named;
+            record.proxy = proxy.hostName() + QLatin1Char(':') + QString::number(proxy.port());
+            break;
+        }
+    }
+    return record;
+}
+
+void Release()
+{
+    delete g_nudge;
+    g_nudge = nullptr;
+}
+
+} // namespace EngineProxy

@@ -1,0 +1,1 @@
+zelvo_add_test(tst_proxies zelvo_testframe)
