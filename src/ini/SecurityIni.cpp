@@ -159,16 +159,6 @@ int ToggleChileTab()
     return Toggle("ChileTab", "setting");
 }
 
-int CgiCommand()
-{
-    return Flag("Security", "cgi_command");
-}
-
-QString CgiProxy()
-{
-    return ProfileStore::GetText("Security", "cgi_proxy", QString(), 1040, Path());
-}
-
 int Home()
 {
     return Flag("Home", "home");

@@ -55,11 +55,6 @@ bool SetCgiCommand(int command);
 int Media();
 int ToggleMedia();
 
-// [Security] `cgi_command`: 0 = the address's scheme is rewritten for the CGI
-// proxy; `cgi_proxy`: the proxy's address, put before the page's.
-int CgiCommand();
-QString CgiProxy();
-
 // [ChileTab] `setting`: non-zero = pages asking for a new window get none.
 int ChileTab();
 int ToggleChileTab();
