@@ -130,7 +130,10 @@ bool Apply(const ProxyRecord& record)
     // desktop's settings.
     QNetworkProxyFactory::setUseSystemConfiguration(false);
     QNetworkProxy::setApplicationProxy(proxy);
-    Nudge();
+    // A start's first mode needs no throwaway request, and waiting for one
+    // there would only hold the first window back.
+    if (ConnectionGate::EngineHasRequested())
+        Nudge();
     return true;
 }
 
