@@ -124,6 +124,8 @@ bool Apply(const ProxyRecord& record)
         const std::optional<ProxyEndpoint> endpoint = ProxySettings::Endpoint(record.proxy);
         if (!endpoint)
             return false;
+        // The engine takes no bypass list with it: it bypasses loopback
+        // addresses and names without a dot by itself, and nothing else.
         proxy = QNetworkProxy(QNetworkProxy::HttpProxy, endpoint->host, endpoint->port);
     }
     // With no proxy of its own the engine would otherwise fall back to the
