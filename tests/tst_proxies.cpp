@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTimer>
@@ -60,6 +61,8 @@ private slots:
     void connectionModes();
     void modeAtStart_data();
     void modeAtStart();
+    void freshStart_data();
+    void freshStart();
     void userAgent_data();
     void userAgent();
     void connectedState();
@@ -405,6 +408,38 @@ void TestProxies::modeAtStart()
     QVERIFY(Open(kFarPage.toUtf8()));
     QCOMPARE(m_proxy->targets().contains(kFarPage.toUtf8()), proxied);
     QCOMPARE(ProxyIni::ProxyCommand(), setting.toInt());
+}
+
+void TestProxies::freshStart_data()
+{
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<bool>("proxied");
+    QTest::newRow("proxy 1") << QByteArray("1") << true;
+    QTest::newRow("direct") << QByteArray("0") << false;
+}
+
+void TestProxies::freshStart()
+{
+    QFETCH(QByteArray, setting);
+    QFETCH(bool, proxied);
+    Settings("proxy.ini",
+             ProxyIniWith("127.0.0.1", "@") + "[proxy_command]\r\nsetting=" + setting + "\r\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ZELVO_HOME", m_home->path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Its first page is the far one: the start ends once that is shown.
+    env.insert("ZELVO_HOMEPAGE", kFarPage);
+    env.insert("ZELVO_EXIT_AFTER", "loaded");
+    env.insert("DISPLAY",
+               QStringLiteral(":zelvo-proxies-%1").arg(QCoreApplication::applicationPid()));
+    QProcess zelvo;
+    zelvo.setProcessEnvironment(env);
+    zelvo.start(ZELVO_BINARY, {});
+    QTRY_VERIFY_WITH_TIMEOUT(zelvo.state() == QProcess::NotRunning, 60000);
+    QCOMPARE(zelvo.readAllStandardOutput(), QByteArray("loaded\n"));
+    QCOMPARE(m_proxy->targets(),
+             proxied ? QList<QByteArray>{kFarPage.toUtf8()} : QList<QByteArray>{});
 }
 
 void TestProxies::userAgent_data()

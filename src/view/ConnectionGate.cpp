@@ -9,6 +9,7 @@ namespace {
 
 // The engine may ask from a thread of its own.
 std::atomic<bool> g_online{true};
+std::atomic<bool> g_requested{false};
 QMutex g_exemptLock;
 QUrl g_exempt;
 
@@ -32,6 +33,11 @@ void ConnectionGate::SetOnline(bool online)
     g_online = online;
 }
 
+bool ConnectionGate::EngineHasRequested()
+{
+    return g_requested;
+}
+
 void ConnectionGate::SetExempt(const QUrl& url)
 {
     QMutexLocker lock(&g_exemptLock);
@@ -47,6 +53,7 @@ ConnectionGate::ConnectionGate(QObject* parent) : QWebEngineUrlRequestIntercepto
 
 void ConnectionGate::interceptRequest(QWebEngineUrlRequestInfo& info)
 {
+    g_requested = true;
     if (!Refuses(IsOnline(), info.requestUrl()))
         return;
     {

@@ -16,6 +16,10 @@ public:
     // The request the proxy change sends for itself is never refused.
     static void SetExempt(const QUrl& url);
 
+    // Whether the engine has asked for anything yet: until then it has not
+    // read the proxy either.
+    static bool EngineHasRequested();
+
     // Whether a request for url is refused in that state.
     static bool Refuses(bool online, const QUrl& url);
 

@@ -124,13 +124,18 @@ bool Apply(const ProxyRecord& record)
         const std::optional<ProxyEndpoint> endpoint = ProxySettings::Endpoint(record.proxy);
         if (!endpoint)
             return false;
+        // The engine takes no bypass list with it: it bypasses loopback
+        // addresses and names without a dot by itself, and nothing else.
         proxy = QNetworkProxy(QNetworkProxy::HttpProxy, endpoint->host, endpoint->port);
     }
     // With no proxy of its own the engine would otherwise fall back to the
     // desktop's settings.
     QNetworkProxyFactory::setUseSystemConfiguration(false);
     QNetworkProxy::setApplicationProxy(proxy);
-    Nudge();
+    // A start's first mode needs no throwaway request, and waiting for one
+    // there would only hold the first window back.
+    if (ConnectionGate::EngineHasRequested())
+        Nudge();
     return true;
 }
 
