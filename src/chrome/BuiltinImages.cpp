@@ -179,20 +179,6 @@ void DrawCloseTab(QPainter& p)
     });
 }
 
-QPainterPath Star(QPointF c, qreal outer, qreal inner)
-{
-    QPolygonF star;
-    for (int i = 0; i < 10; ++i) {
-        const qreal a = (-90 + 36 * i) * M_PI / 180;
-        const qreal r = i % 2 ? inner : outer;
-        star << QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-    }
-    QPainterPath path;
-    path.addPolygon(star);
-    path.closeSubpath();
-    return path;
-}
-
 void DrawDockingBar(QPainter& p)
 {
     // A window whose left pane holds the favourites star.

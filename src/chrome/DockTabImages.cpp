@@ -10,20 +10,6 @@ namespace {
 
 using namespace DrawingKit;
 
-QPainterPath FiveStar(QPointF c, qreal outer, qreal inner)
-{
-    QPolygonF star;
-    for (int i = 0; i < 10; ++i) {
-        const qreal a = (-90 + 36 * i) * M_PI / 180;
-        const qreal r = i % 2 ? inner : outer;
-        star << QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
-    }
-    QPainterPath path;
-    path.addPolygon(star);
-    path.closeSubpath();
-    return path;
-}
-
 // A small window with a title strip.
 void Window(QPainter& p, const QRectF& r, const QColor& title)
 {
@@ -35,7 +21,7 @@ void Window(QPainter& p, const QRectF& r, const QColor& title)
 
 void DrawFavorites(QPainter& p)
 {
-    Fill(p, FiveStar(QPointF(10, 10.5), 8.5, 3.6),
+    Fill(p, Star(QPointF(10, 10.5), 8.5, 3.6),
          Shade(QRectF(1, 2, 18, 17), QColor(0xff, 0xe8, 0x7a), kYellow), kYellowDark);
 }
 

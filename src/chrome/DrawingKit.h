@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "chrome/BuiltinImages.h"
 
 #include <QImage>
@@ -119,6 +121,21 @@ inline QPainterPath Circle(QPointF c, qreal r)
 {
     QPainterPath path;
     path.addEllipse(c, r, r);
+    return path;
+}
+
+// A five-pointed star, point up.
+inline QPainterPath Star(QPointF c, qreal outer, qreal inner)
+{
+    QPolygonF star;
+    for (int i = 0; i < 10; ++i) {
+        const qreal a = (-90 + 36 * i) * M_PI / 180;
+        const qreal r = i % 2 ? inner : outer;
+        star << QPointF(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+    }
+    QPainterPath path;
+    path.addPolygon(star);
+    path.closeSubpath();
     return path;
 }
 
