@@ -131,15 +131,18 @@ void TestGestures::lookup_data()
     QTest::newRow("stop") << "→↓" << true << int(GestureAction::Stop) << ToInt(CommandId::Stop)
                           << "マウスジェスチャー：中止";
     QTest::newRow("exact string, not its prefix")
-        << "↓↑↓" << true << command << 32896 << "マウスジェスチャー：各種バーの反転";
-    QTest::newRow("the prefix alone")
-        << "↓↑" << true << command << 32936 << "マウスジェスチャー：最大表示";
-    QTest::newRow("save as") << "↑→↓" << true << command << 57604
+        << "↓↑↓" << true << command << ToInt(CommandId::ToggleAllBars)
+        << "マウスジェスチャー：各種バーの反転";
+    QTest::newRow("the prefix alone") << "↓↑" << true << command << ToInt(CommandId::MaximizeView)
+                                      << "マウスジェスチャー：最大表示";
+    QTest::newRow("save as") << "↑→↓" << true << command << ToInt(CommandId::FileSaveAs)
                              << "マウスジェスチャー：名前を付けて保存";
-    QTest::newRow("last entry") << "↑↓→↑" << true << command << 33066
+    QTest::newRow("last entry") << "↑↓→↑" << true << command
+                                << ToInt(CommandId::HighlightSearchAllTabs)
                                 << "マウスジェスチャー：全ページ色つき検索";
     QTest::newRow("texts kept as they are")
-        << "→←↑↓" << true << command << 32993 << "マウスジェスチャー：Frashアドレスの抽出";
+        << "→←↑↓" << true << command << ToInt(CommandId::ExtractFlash)
+        << "マウスジェスチャー：Frashアドレスの抽出";
     QTest::newRow("two downs") << "↓↓" << false << 0 << 0 << QString();
     QTest::newRow("longer than any entry") << "→←→←→" << false << 0 << 0 << QString();
     QTest::newRow("empty") << QString() << false << 0 << 0 << QString();
