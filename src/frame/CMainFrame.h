@@ -209,6 +209,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The address and search-word boxes are made this wide at least.
+    static constexpr int kBoxMinWidth = 200;
     // The address box takes the width its row leaves (after each resize).
     void FitAddressBand();
     void CreateCommandRegistry();
