@@ -1,5 +1,7 @@
 #include "frame/CMainFrame.h"
 #include "frame/CTabBarCtrl.h"
+#include "panes/CDockTabBar.h"
+#include "panes/CDockTabCtrl.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
@@ -12,6 +14,7 @@
 #include <QProcess>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -32,6 +35,8 @@ private slots:
     void boxesFollowResize_data();
     void boxesFollowResize();
     void toolbarAfterMinimise();
+    void paneClicks_data();
+    void paneClicks();
 
 private:
     CMainFrame* Open();
@@ -42,6 +47,7 @@ private:
     bool BandsFitRow() const;
 
     std::unique_ptr<TempHome> m_home;
+    std::unique_ptr<QTemporaryDir> m_favorites;
     std::unique_ptr<HttpServer> m_server;
     std::unique_ptr<CMainFrame> m_frame;
 };
@@ -60,6 +66,8 @@ void TestDesktop::init()
         m_server->route(path, "text/html",
                         QByteArray("<html><head><title>") + path + "</title></head></html>");
     qputenv("ZELVO_HOMEPAGE", m_server->url("/home").toString().toUtf8());
+    m_favorites = std::make_unique<QTemporaryDir>();
+    qputenv("ZELVO_FAVORITES", m_favorites->path().toUtf8());
 }
 
 void TestDesktop::cleanup()
@@ -67,7 +75,9 @@ void TestDesktop::cleanup()
     m_frame.reset();
     m_server.reset();
     m_home.reset();
+    m_favorites.reset();
     qunsetenv("ZELVO_HOMEPAGE");
+    qunsetenv("ZELVO_FAVORITES");
 }
 
 void TestDesktop::cleanupTestCase()
@@ -229,6 +239,84 @@ void TestDesktop::toolbarAfterMinimise()
     QTRY_VERIFY(!frame->isMinimized() && frame->isActiveWindow());
     QTRY_VERIFY(enabled());
     QCOMPARE(frame->ActiveZelvoView(), frame->TabView(0));
+}
+
+void TestDesktop::paneClicks_data()
+{
+    QTest::addColumn<int>("pane");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("newTabs");
+    // A name the Japanese code page cannot hold, so the item is found by
+    // what is shown, not by a converted copy.
+    const QString name = QStringLiteral("ü😀书");
+    QTest::newRow("favourite, double click") << 0 << 2 << name << 1;
+    QTest::newRow("tab list, click") << 1 << 1 << QStringLiteral("/home") << 0;
+    QTest::newRow("closed tab, click") << 3 << 1 << name << 1;
+    // The pocket shows addresses.
+    QTest::newRow("pocket, double click") << 5 << 2 << QString() << 1;
+}
+
+void TestDesktop::paneClicks()
+{
+    QFETCH(int, pane);
+    QFETCH(int, clicks);
+    QFETCH(QString, label);
+    QFETCH(int, newTabs);
+    const QString target = m_server->url("/a").toString();
+    const QString title = QStringLiteral("ü😀书");
+    if (label.isEmpty())
+        label = target;
+    m_server->route("/a", "text/html",
+                    "<html><head><meta charset=utf-8><title>" + title.toUtf8() +
+                        "</title></head></html>");
+    QFile shortcut(m_favorites->filePath(title + ".url"));
+    QVERIFY(shortcut.open(QIODevice::WriteOnly));
+    shortcut.write("[InternetShortcut]\r\nURL=" + target.toUtf8() + "\r\n");
+    shortcut.close();
+    CMainFrame* frame = Open();
+    QVERIFY(frame);
+    // Two tabs; the closed-tab and pocket rows turn the second into an entry.
+    QVERIFY(OpenNewTab(*frame, target));
+    QVERIFY(WaitTabsIdle(*frame));
+    if (pane == 3)
+        frame->SendCommand(CommandId::FileClose);
+    if (pane == 5) {
+        // The pocket says it took the address; the user answers with Enter
+        // while the box runs its own loop.
+        QElapsedTimer waited;
+        waited.start();
+        bool answered = false;
+        QTimer user;
+        connect(&user, &QTimer::timeout, &user, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box && box->isActiveWindow() && !answered)
+                answered = Xdo({"key", "Return"});
+            else if (box && waited.elapsed() > 10000)
+                box->close();
+        });
+        user.start(50);
+        frame->SendCommand(CommandId::PocketAddAddress);
+        QVERIFY(answered);
+    }
+    QTRY_COMPARE(frame->TabCount(), pane == 3 ? 1 : 2);
+    CDockTabBar* bar = frame->DockBar();
+    QVERIFY(bar && bar->isVisible());
+    QTRY_VERIFY(bar->TabCtrl()->tabRect(pane).isValid());
+    QVERIFY(ClickAt(bar->TabCtrl()->mapToGlobal(bar->TabCtrl()->tabRect(pane).center())));
+    QTRY_COMPARE(bar->ActiveIndex(), pane);
+    auto* tree = qobject_cast<QTreeWidget*>(bar->ActiveView());
+    QVERIFY(tree);
+    QList<QTreeWidgetItem*> items;
+    QTRY_VERIFY(!(items = tree->findItems(label, Qt::MatchExactly | Qt::MatchRecursive)).isEmpty());
+    const int before = frame->TabCount();
+    const QRect place = tree->visualItemRect(items.first());
+    QVERIFY(place.isValid());
+    QVERIFY(ClickAt(tree->viewport()->mapToGlobal(place.center()), clicks));
+    QTRY_COMPARE(frame->TabCount(), before + newTabs);
+    // The page picked is the one in front.
+    QTRY_COMPARE(frame->ActiveZelvoView()->GetLocationURL(),
+                 pane == 1 ? m_server->url("/home").toString() : target);
 }
 
 int main(int argc, char** argv)
