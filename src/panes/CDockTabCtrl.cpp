@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr QSize kTabSize(26, 25);
+// Room for the picture and the style's margins beside it.
+constexpr QSize kTabSize(30, 25);
 
 } // namespace
 
