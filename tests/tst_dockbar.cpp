@@ -14,6 +14,7 @@
 #include "FrameHarness.h"
 #include "HttpServer.h"
 #include "TempHome.h"
+#include "PageScript.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -42,14 +43,8 @@ QByteArray JapanesePage(const char* encoding, const QByteArray& head = QByteArra
 
 QString RunScript(CZelvoView& view, const QString& script)
 {
-    QString result;
-    bool done = false;
-    view.GetPage()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                  [&](const QVariant& value) {
-                                      result = value.toString();
-                                      done = true;
-                                  });
-    return QTest::qWaitFor([&] { return done; }, 10000) ? result : QStringLiteral("(no answer)");
+    const auto value = RunPageScript(view.GetPage(), script, QWebEngineScript::ApplicationWorld);
+    return value ? value->toString() : QStringLiteral("(no answer)");
 }
 
 QString PageText(CZelvoView& view)

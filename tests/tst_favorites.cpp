@@ -12,6 +12,7 @@
 #include "FrameHarness.h"
 #include "HttpServer.h"
 #include "TempHome.h"
+#include "PageScript.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -71,14 +72,8 @@ QMenu* FavoritesMenu(CMainFrame& frame)
 
 QString RunScript(CZelvoView& view, const QString& script)
 {
-    QString result;
-    bool done = false;
-    view.GetPage()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                  [&](const QVariant& value) {
-                                      result = value.toString();
-                                      done = true;
-                                  });
-    return QTest::qWaitFor([&] { return done; }, 10000) ? result : QStringLiteral("(no answer)");
+    const auto value = RunPageScript(view.GetPage(), script, QWebEngineScript::ApplicationWorld);
+    return value ? value->toString() : QStringLiteral("(no answer)");
 }
 
 QTreeWidgetItem* FindItem(QTreeWidget& tree, const QString& text)

@@ -16,6 +16,7 @@
 #include "FakeViewHost.h"
 #include "HttpServer.h"
 #include "TempHome.h"
+#include "PageScript.h"
 
 #include <QDesktopServices>
 #include <QListWidget>
@@ -39,14 +40,7 @@ QByteArray Page(const QByteArray& title, const QByteArray& body = QByteArray())
 
 QVariant RunJs(CHtmlView* view, const QString& script)
 {
-    QVariant result;
-    bool done = false;
-    view->GetPage()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    (void)QTest::qWaitFor([&] { return done; }, 10000);
-    return result;
+    return RunPageScript(view->GetPage(), script).value_or(QVariant());
 }
 
 // A real click: the engine drops mail links that no user gesture opened.

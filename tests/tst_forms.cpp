@@ -11,6 +11,7 @@
 #include "FrameHarness.h"
 #include "HttpServer.h"
 #include "TempHome.h"
+#include "PageScript.h"
 
 #include <QAction>
 #include <QMenu>
@@ -41,15 +42,8 @@ const QString kInputs = QStringLiteral(
 
 QVariant RunJs(CHtmlView* view, const QString& script)
 {
-    QVariant result;
-    bool done = false;
     // A world of the test's own: it works whether or not the page may run scripts.
-    view->GetPage()->runJavaScript(script, QWebEngineScript::UserWorld, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    (void)QTest::qWaitFor([&] { return done; }, 10000);
-    return result;
+    return RunPageScript(view->GetPage(), script, QWebEngineScript::UserWorld).value_or(QVariant());
 }
 
 QStringList Inputs(CHtmlView* view)

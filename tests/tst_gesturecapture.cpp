@@ -9,6 +9,7 @@
 #include "HttpServer.h"
 #include "PageMenu.h"
 #include "TempHome.h"
+#include "PageScript.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -99,15 +100,7 @@ void Settle()
 
 QVariant Js(CZelvoView& view, const QString& script)
 {
-    QVariant result;
-    bool done = false;
-    view.GetWebView()->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 10000))
-        return QVariant();
-    return result;
+    return RunPageScript(view.GetWebView()->page(), script).value_or(QVariant());
 }
 
 bool NoPageMenu(const CZelvoView& view)

@@ -11,6 +11,7 @@
 #include "FrameHarness.h"
 #include "HttpServer.h"
 #include "TempHome.h"
+#include "PageScript.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -97,15 +98,8 @@ void TestHistory::cleanup()
 
 QVariant TestHistory::Eval(CZelvoView* view, const QString& script)
 {
-    QVariant result;
-    bool done = false;
-    view->GetPage()->runJavaScript(script, QWebEngineScript::MainWorld, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 10000))
-        return QStringLiteral("no answer");
-    return result;
+    const auto value = RunPageScript(view->GetPage(), script);
+    return value ? *value : QStringLiteral("no answer");
 }
 
 void TestHistory::Visit(CZelvoView* view, const QByteArray& path)

@@ -9,6 +9,7 @@
 #include "FrameHarness.h"
 #include "HttpServer.h"
 #include "TempHome.h"
+#include "PageScript.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -159,15 +160,10 @@ QVariant TestPageTools::Eval(const QString& script, CZelvoView* view)
 {
     if (!view)
         view = m_frame->ActiveZelvoView();
-    QVariant result;
-    bool done = false;
-    view->GetPage()->runJavaScript(script, QWebEngineScript::MainWorld, [&](const QVariant& r) {
-        result = r;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 15000))
+    const auto value = RunPageScript(view->GetPage(), script);
+    if (!value)
         qWarning("script gave no answer: %s", qPrintable(script));
-    return result;
+    return value.value_or(QVariant());
 }
 
 // Selects the contents of the element id in the document documentExpr.
