@@ -8,12 +8,14 @@
 #include "HttpServer.h"
 #include "TempHome.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolBar>
 #include <QWebEngineView>
 #include <QtTest>
@@ -74,6 +76,7 @@ void TestCommands::builtCommandsAreHandled_data()
                  C::FileOpenStandard,
                  C::FilePrintSetup,
                  C::AppAbout,
+                 C::Settings,
                  C::AppExit,
                  C::OpenUrl,
                  C::ViewToolbar,
@@ -340,7 +343,18 @@ void TestCommands::acceleratorsWorkFromThePage()
     QVERIFY(!m_frame->Switches().statusUrlOnly);
     QTest::keyClick(page, Qt::Key_U, Qt::ControlModifier);
     QTRY_VERIFY(m_frame->Switches().statusUrlOnly);
+    // F7 from the page opens the settings sheet.
+    bool sheetShown = false;
+    QTimer::singleShot(0, this, [&sheetShown] {
+        if (QWidget* sheet = QApplication::activeModalWidget()) {
+            sheetShown = true;
+            sheet->close();
+        }
+    });
     QTest::keyClick(page, Qt::Key_F7);
+    QVERIFY(sheetShown);
+    m_frame->activateWindow();
+    page->setFocus();
     QTest::keyClick(page, Qt::Key_L, Qt::ControlModifier);
     QTRY_VERIFY(m_frame->Switches().navigateLock);
 }

@@ -13,6 +13,7 @@
 #include "frame/SecurityCommands.h"
 #include "frame/HistoryCommands.h"
 #include "frame/ProxyCommands.h"
+#include "frame/SettingsCommands.h"
 #include "frame/SearchCommands.h"
 #include "frame/PageToolCommands.h"
 #include "frame/CSessionRestore.h"
@@ -106,6 +107,7 @@ bool CMainFrame::OnCreate()
     // Rows: toolbar; address and search; tabs; then the menu bar on a row of its own.
     if (!CreateMainToolbar())
         return false;
+    ApplyToolbarButtons();
     addToolBarBreak(Qt::TopToolBarArea);
     if (!CreateAddressBand() || !CreateSearchBand())
         return false;
@@ -241,6 +243,7 @@ void CMainFrame::BindCommands()
     BindPocketCommands(*this);
     BindFavoriteCommands(*this);
     BindProxyCommands(*this);
+    BindSettingsCommands(*this);
     // Favourites open in a new tab; the menu that issues them fills the list.
     m_commands.BindRange(CommandId::FavoriteFirst, CommandId::FavoriteLast, [this](int id) {
         OpenUrlInNewTab(m_favoriteUrls.value(FavoriteNumber(id)));

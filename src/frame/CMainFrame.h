@@ -137,6 +137,11 @@ public:
     CBandLayout& BandLayout() { return m_bandLayout; }
     // Repaints the tab bar in the colours of Color.ini.
     void ReloadTabColors();
+    // Paints the bars with the skin bitmap at path at once; none when empty.
+    void ApplySkin(const QString& path);
+    // Hides the main toolbar's buttons that State.ini [toolbar] marks hidden
+    // and shows the others.
+    void ApplyToolbarButtons();
     bool IsRestoring() const;
     // The captions for the tab at index becoming the active one: its title on
     // the tab window, the title and " - Zelvo" on the main window.

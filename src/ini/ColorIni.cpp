@@ -68,4 +68,16 @@ bool SaveTabColors(const Rgb& active, const Rgb& inactive, const Rgb& tab, bool 
     return batch.SetInt("TabColor", "enable", plain ? 1 : 0).Commit();
 }
 
+bool SetBackground(const Rgb& color)
+{
+    ProfileStore::Batch batch(Path());
+    Write(batch, "SetColor", color);
+    return batch.Commit();
+}
+
+bool SetMozaikuStrong(int strong)
+{
+    return ProfileStore::WriteInt("Mozaiku", "strong", strong, Path());
+}
+
 } // namespace ColorIni

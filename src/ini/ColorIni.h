@@ -30,4 +30,7 @@ int MozaikuStrong();
 // tab colours, then `enable`.
 bool SaveTabColors(const Rgb& active, const Rgb& inactive, const Rgb& tab, bool plain);
 
+// [SetColor] as one record; [Mozaiku] `strong`.
+bool SetBackground(const Rgb& color);
+bool SetMozaikuStrong(int strong);
 } // namespace ColorIni

@@ -110,4 +110,18 @@ QByteArray TranslationSuffix(const QByteArray& section)
     return ProfileStore::GetString(section.constData(), "url_2", "", kTranslationSize, Path());
 }
 
+bool SaveSites(const QList<Site>& sites)
+{
+    ProfileStore::Batch batch(Path());
+    batch.RemoveSection(kSection);
+    for (int i = 1; i <= sites.size(); ++i) {
+        batch.SetInt(kSection, "count", i);
+        batch.SetText(kSection, QByteArray("name_" + QByteArray::number(i)).constData(),
+                      sites[i - 1].name);
+        batch.SetText(kSection, QByteArray("url_" + QByteArray::number(i)).constData(),
+                      sites[i - 1].url);
+    }
+    return batch.Commit();
+}
+
 } // namespace SearchsiteIni

@@ -33,4 +33,7 @@ qint64 AddSite(const QString& name, const QString& url);
 QByteArray TranslationPrefix(const QByteArray& section);
 QByteArray TranslationSuffix(const QByteArray& section);
 
+// Replaces the section with these sites, numbered from 1 with `count` first;
+// the other sections are kept.
+bool SaveSites(const QList<Site>& sites);
 } // namespace SearchsiteIni

@@ -214,4 +214,21 @@ int EnddetailDeltab()
     return Flag("Enddetail", "deltab");
 }
 
+bool SetFilter(const QString& filter)
+{
+    return ProfileStore::WriteText("Security", "filter", filter, Path());
+}
+
+bool SetEnddetail(const Enddetail& flags)
+{
+    const std::pair<const char*, bool> keys[] = {
+        {"url", flags.url},      {"search", flags.search}, {"history", flags.history},
+        {"tempo", flags.tempo},  {"cookie", flags.cookie}, {"endtab", flags.endtab},
+        {"deltab", flags.deltab}};
+    ProfileStore::Batch batch(Path());
+    for (const auto& [key, on] : keys)
+        batch.Set("Enddetail", key, on ? "1" : "0");
+    return batch.Commit();
+}
+
 } // namespace SecurityIni

@@ -76,4 +76,13 @@ int EnddetailCookie();
 int EnddetailEndtab();
 int EnddetailDeltab();
 
+// [Security] `filter` as the filter page writes it.
+bool SetFilter(const QString& filter);
+
+// The seven [Enddetail] flags in one write, in the order above.
+struct Enddetail {
+    bool url = false, search = false, history = false, tempo = false, cookie = false,
+         endtab = false, deltab = false;
+};
+bool SetEnddetail(const Enddetail& flags);
 } // namespace SecurityIni

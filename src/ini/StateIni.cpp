@@ -38,4 +38,17 @@ void SetDockLen(int width)
     WritePrivateProfileStringA("Dock", "len", QByteArray::number(width).constData(), Path());
 }
 
+int ToolbarButton(int index)
+{
+    return GetPrivateProfileIntA("toolbar", QByteArray::number(index).constData(), 0, Path());
+}
+
+bool SaveToolbarButtons(const QList<bool>& hidden)
+{
+    ProfileStore::Batch batch(Path());
+    for (int i = 0; i < hidden.size(); ++i)
+        batch.Set("toolbar", QByteArray::number(i).constData(), hidden[i] ? "1" : "0");
+    return batch.Commit();
+}
+
 } // namespace StateIni

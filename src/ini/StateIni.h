@@ -17,4 +17,8 @@ bool SaveBands(const QList<QByteArray>& records);
 int DockLen();
 void SetDockLen(int width);
 
+// [toolbar] key i: 1 = main toolbar button i is hidden. Saving writes "1" or
+// "0" for every button as one.
+int ToolbarButton(int index);
+bool SaveToolbarButtons(const QList<bool>& hidden);
 } // namespace StateIni

@@ -109,3 +109,8 @@ bool StopListIni::Rewrite(const QList<QByteArray>& entries) const
         batch.Set(m_section, QByteArray::number(i).constData(), entries[i]);
     return batch.Commit();
 }
+
+bool StopListIni::SetCheck(bool on) const
+{
+    return WritePrivateProfileStringA("Security", "check", on ? "1" : "0", Path());
+}

@@ -36,6 +36,9 @@ public:
     // count = N - 1; an empty list leaves no section at all.
     bool Rewrite(const QList<QByteArray>& entries) const;
 
+    // [Security] `check` as the tab page writes it.
+    bool SetCheck(bool on) const;
+
 private:
     StopListIni(const char* file, const char* section, int entrySize);
     QString Path() const;

@@ -139,4 +139,19 @@ QString SkinName()
     return ProfileStore::GetText("Skin", "name", QString(), 260, Path());
 }
 
+bool SetTabCountOnSettingsPage(int count)
+{
+    return ProfileStore::WriteInt("TabList", "tabcount", count, Path());
+}
+
+bool SetXpStyle(int style)
+{
+    return ProfileStore::WriteInt("Window", "xp_style", style, Path());
+}
+
+bool SetSkinName(const QString& name)
+{
+    return ProfileStore::WriteText("Skin", "name", name, Path());
+}
+
 } // namespace TablistIni

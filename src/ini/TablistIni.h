@@ -54,4 +54,9 @@ QString HomeUrl();
 // [Skin] `name`: the bitmap in "res\" behind the bars; empty = none.
 QString SkinName();
 
+// What the settings pages write: `tabcount` in the section as the tab page
+// names it, `xp_style` and the skin's `name`.
+bool SetTabCountOnSettingsPage(int count);
+bool SetXpStyle(int style);
+bool SetSkinName(const QString& name);
 } // namespace TablistIni
