@@ -334,6 +334,9 @@ void TestNavigationFilter::hostileAddressEscaped_data()
         << QString::fromUtf8("http://h/曲.mp3") << QByteArray("http://h/\x8b\xc8.mp3");
     QTest::newRow("outside code page 932")
         << QString::fromUtf8("http://h/😀.mp3") << QByteArray("http://h/&#128512;.mp3");
+    QTest::newRow("one run, some characters outside")
+        << QString::fromUtf8("http://h/曲😀ü曲&曲.mp3")
+        << QByteArray("http://h/\x8b\xc8&#128512;&#252;\x8b\xc8&amp;\x8b\xc8.mp3");
     QTest::newRow("control character")
         << QString::fromUtf8("http://h/\x01.mp3") << QByteArray("http://h/&#65533;.mp3");
 }

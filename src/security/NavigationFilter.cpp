@@ -151,43 +151,77 @@ NavigationDecision Decide(const QString& url, const FilterSettings& settings,
     return decision;
 }
 
+namespace {
+
+// One character the code page cannot hold, as a character reference; control
+// characters become the replacement character.
+void AppendReference(QByteArray& out, char32_t cp)
+{
+    out +=
+        "&#" + QByteArray::number(static_cast<uint>(cp < 0x20 || cp == 0x7F ? 0xFFFD : cp)) + ';';
+}
+
+// A run of characters beyond ASCII, converted at once: a long page of
+// Japanese titles is thousands of them. '?' only comes from a character the
+// code page lacks, as the run holds no ASCII.
+void AppendWide(QByteArray& out, const QString& run)
+{
+    const QByteArray encoded = Cp932::FromUnicode(run);
+    if (!encoded.contains('?')) {
+        out += encoded;
+        return;
+    }
+    for (const char32_t cp : run.toUcs4()) {
+        const QByteArray one = Cp932::FromUnicode(QString::fromUcs4(&cp, 1));
+        if (one != "?")
+            out += one;
+        else
+            AppendReference(out, cp);
+    }
+}
+
+} // namespace
+
 QByteArray EscapeHtml(const QString& text)
 {
     QByteArray out;
     out.reserve(text.size() + 16);
-    for (const char32_t cp : text.toUcs4()) {
-        switch (cp) {
+    qsizetype wideFrom = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const char16_t c = i < text.size() ? text.at(i).unicode() : u'\0';
+        if (i < text.size() && c >= 0x80) {
+            if (wideFrom < 0)
+                wideFrom = i;
+            continue;
+        }
+        if (wideFrom >= 0) {
+            AppendWide(out, text.mid(wideFrom, i - wideFrom));
+            wideFrom = -1;
+        }
+        if (i == text.size())
+            break;
+        switch (c) {
         case '&':
             out += "&amp;";
-            continue;
+            break;
         case '<':
             out += "&lt;";
-            continue;
+            break;
         case '>':
             out += "&gt;";
-            continue;
+            break;
         case '"':
             out += "&quot;";
-            continue;
+            break;
         case '\'':
             out += "&#39;";
-            continue;
-        default:
             break;
+        default:
+            if (c >= 0x20 && c < 0x7F)
+                out += static_cast<char>(c);
+            else
+                AppendReference(out, c);
         }
-        if (cp >= 0x20 && cp < 0x7F) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        if (cp >= 0x80) {
-            const QByteArray encoded = Cp932::FromUnicode(QString::fromUcs4(&cp, 1));
-            if (encoded != "?") {
-                out += encoded;
-                continue;
-            }
-        }
-        out += "&#" + QByteArray::number(static_cast<uint>(cp < 0x20 || cp == 0x7F ? 0xFFFD : cp)) +
-               ';';
     }
     return out;
 }
