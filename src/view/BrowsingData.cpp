@@ -63,9 +63,17 @@ void ClearVisitedLinks()
 bool ClearHttpCache()
 {
     QWebEngineProfile* profile = EngineProfile::Instance();
+    // The engine starts its network anew after clearing its cache, which ends
+    // the cookies of the session; they are set again afterwards.
+    const QPointer<CookieGate> gate = CookieGate::Instance();
+    const QList<QNetworkCookie> session = gate ? gate->SessionCookies() : QList<QNetworkCookie>();
     profile->clearHttpCache();
     const QString path = profile->cachePath();
-    return WaitFor([&path] { return !CacheHoldsEntries(path); });
+    const bool done = WaitFor([&path] { return !CacheHoldsEntries(path); });
+    if (gate)
+        for (const QNetworkCookie& cookie : session)
+            gate->Put(cookie);
+    return done;
 }
 
 bool DeleteAllCookies()

@@ -19,6 +19,7 @@ using Outcome = CookieRecord::Outcome;
 struct Access {
     CookieRule rule;
     QString page;
+    bool thirdParty = false;
 };
 QMutex g_lock;
 PrivacyStore::CookiePolicy g_policy;
@@ -59,7 +60,7 @@ bool Filter(const QWebEngineCookieStore::FilterRequest& request)
         SiteOf(request.firstPartyUrl.isEmpty() ? request.origin : request.firstPartyUrl);
     QMutexLocker lock(&g_lock);
     const CookieRule rule = PrivacyStore::Decide(g_policy, host, request.thirdParty);
-    g_recent.insert(host, {rule, page});
+    g_recent.insert(host, {rule, page, request.thirdParty});
     if (!rule.allowed)
         Record(page, {host, QString(), Outcome::Refused});
     return rule.allowed;
@@ -142,16 +143,18 @@ CookieGate::CookieGate(QWebEngineProfile& profile)
 void CookieGate::OnCookieAdded(const QNetworkCookie& cookie)
 {
     const QString key = Key(cookie);
-    m_cookies.insert(key);
+    m_cookies.insert(key, cookie);
     if (m_adding.remove(key))
         return;
     Fate fate = Fate::Keep;
+    bool thirdParty = false;
     {
         QMutexLocker lock(&g_lock);
         const auto access = AccessFor(cookie.domain());
         if (!access)
             return;
         const CookieRule& rule = access->second.rule;
+        thirdParty = access->second.thirdParty;
         fate = cookie.isSessionCookie() ? rule.session : rule.persistent;
         if (fate == Fate::Session && cookie.isSessionCookie())
             fate = Fate::Keep;
@@ -161,7 +164,7 @@ void CookieGate::OnCookieAdded(const QNetworkCookie& cookie)
         Record(access->second.page, {access->first, QString::fromUtf8(cookie.name()), outcome});
     }
     if (fate != Fate::Keep)
-        Rework(cookie, fate == Fate::Session);
+        Rework(cookie, fate == Fate::Session, thirdParty);
 }
 
 void CookieGate::OnCookieRemoved(const QNetworkCookie& cookie)
@@ -173,7 +176,7 @@ void CookieGate::OnCookieRemoved(const QNetworkCookie& cookie)
 
 // The engine has no way to take a cookie for the session only: the cookie
 // goes, and a copy without an expiry date comes back.
-void CookieGate::Rework(const QNetworkCookie& cookie, bool keepForSession)
+void CookieGate::Rework(const QNetworkCookie& cookie, bool keepForSession, bool thirdParty)
 {
     const QUrl origin = OriginOf(cookie);
     const QString key = Key(cookie);
@@ -183,6 +186,24 @@ void CookieGate::Rework(const QNetworkCookie& cookie, bool keepForSession)
         return;
     QNetworkCookie copy = cookie;
     copy.setExpirationDate(QDateTime());
-    m_adding.insert(key);
-    m_store->setCookie(copy, origin);
+    // The engine does not say how a cookie is shared; one set for another
+    // site's page was shared with every site, or the engine had refused it.
+    if (thirdParty)
+        copy.setSameSitePolicy(QNetworkCookie::SameSite::None);
+    Put(copy);
+}
+
+void CookieGate::Put(const QNetworkCookie& cookie)
+{
+    m_adding.insert(Key(cookie));
+    m_store->setCookie(cookie, OriginOf(cookie));
+}
+
+QList<QNetworkCookie> CookieGate::SessionCookies() const
+{
+    QList<QNetworkCookie> cookies;
+    for (const QNetworkCookie& cookie : m_cookies)
+        if (cookie.isSessionCookie())
+            cookies.append(cookie);
+    return cookies;
 }

@@ -2,12 +2,12 @@
 
 #include <QHash>
 #include <QList>
+#include <QNetworkCookie>
 #include <QObject>
 #include <QSet>
 #include <QString>
 #include <QUrl>
 
-class QNetworkCookie;
 class QWebEngineCookieStore;
 class QWebEngineProfile;
 
@@ -39,9 +39,15 @@ public:
     QList<CookieRecord> Report(const QUrl& pageUrl) const;
 
     // The cookies the store holds, each as one key.
-    QSet<QString> StoredCookies() const { return m_cookies; }
+    QSet<QString> StoredCookies() const
+    {
+        return QSet<QString>(m_cookies.keyBegin(), m_cookies.keyEnd());
+    }
+    QList<QNetworkCookie> SessionCookies() const;
+    // Sets a cookie as it stands, past the levels.
+    void Put(const QNetworkCookie& cookie);
     // Whether a change the gate asked of the store is still on its way.
-    bool Settling() const { return !m_removing.isEmpty() || !m_adding.isEmpty(); }
+    bool Settling() const { return !m_removing.isEmpty(); }
     QWebEngineCookieStore* Store() const { return m_store; }
 
     static QString Key(const QNetworkCookie& cookie);
@@ -50,10 +56,10 @@ private:
     explicit CookieGate(QWebEngineProfile& profile);
     void OnCookieAdded(const QNetworkCookie& cookie);
     void OnCookieRemoved(const QNetworkCookie& cookie);
-    void Rework(const QNetworkCookie& cookie, bool keepForSession);
+    void Rework(const QNetworkCookie& cookie, bool keepForSession, bool thirdParty);
 
     QWebEngineCookieStore* m_store = nullptr;
-    QSet<QString> m_cookies;
+    QHash<QString, QNetworkCookie> m_cookies;
     // Removals and session copies the gate asked for itself.
     QSet<QString> m_removing;
     QSet<QString> m_adding;
