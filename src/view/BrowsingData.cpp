@@ -20,6 +20,9 @@ namespace {
 // is reported as not done.
 constexpr int kLimitMs = 60000;
 constexpr int kLookEveryMs = 25;
+// The engine replies that the cache is empty a moment after its files are
+// gone, and only then starts its network anew; nothing tells when that is.
+constexpr int kNetworkRestartMs = 750;
 
 bool WaitFor(const std::function<bool()>& done)
 {
@@ -70,6 +73,9 @@ bool ClearHttpCache()
     profile->clearHttpCache();
     const QString path = profile->cachePath();
     const bool done = WaitFor([&path] { return !CacheHoldsEntries(path); });
+    QEventLoop restart;
+    QTimer::singleShot(kNetworkRestartMs, &restart, &QEventLoop::quit);
+    restart.exec();
     if (gate)
         for (const QNetworkCookie& cookie : session)
             gate->Put(cookie);
