@@ -26,8 +26,10 @@ PrivacyStore::CookiePolicy g_policy;
 // The last decision per host, for the cookies it lets through.
 QHash<QString, Access> g_recent;
 QHash<QString, QList<CookieRecord>> g_pages;
-// A long run keeps the report of this many sites at most.
+// A long run keeps the report of this many sites, and the decisions for
+// this many hosts, at most.
 constexpr qsizetype kPagesKept = 256;
+constexpr qsizetype kHostsKept = 1024;
 
 CookieGate* g_gate = nullptr;
 
@@ -60,6 +62,8 @@ bool Filter(const QWebEngineCookieStore::FilterRequest& request)
         SiteOf(request.firstPartyUrl.isEmpty() ? request.origin : request.firstPartyUrl);
     QMutexLocker lock(&g_lock);
     const CookieRule rule = PrivacyStore::Decide(g_policy, host, request.thirdParty);
+    if (!g_recent.contains(host) && g_recent.size() >= kHostsKept)
+        g_recent.clear();
     g_recent.insert(host, {rule, page, request.thirdParty});
     if (!rule.allowed)
         Record(page, {host, QString(), Outcome::Refused});
