@@ -1,1 +1,3 @@
 zelvo_add_test(tst_secflags zelvo_testframe)
+zelvo_add_test(tst_cookies zelvo_testframe)
+zelvo_add_test(tst_privacy zelvo_security)

@@ -11,6 +11,7 @@
 #include "frame/PocketCommands.h"
 #include "frame/FavoriteCommands.h"
 #include "frame/SecurityCommands.h"
+#include "frame/CookieCommands.h"
 #include "frame/HistoryCommands.h"
 #include "frame/ProxyCommands.h"
 #include "frame/SettingsCommands.h"
@@ -238,6 +239,7 @@ void CMainFrame::BindCommands()
     BindViewCommands();
     BindFilterCommands(*this);
     BindSecurityCommands(*this);
+    BindCookieCommands(*this);
     BindHistoryCommands(*this);
     BindFormCommands(*this);
     BindPocketCommands(*this);

@@ -6,6 +6,7 @@
 #include "pagetools/PageExtractor.h"
 #include "platform/MessageBox.h"
 #include "platform/UrlHistory.h"
+#include "view/BrowsingData.h"
 #include "view/CZelvoView.h"
 
 namespace {
@@ -24,6 +25,7 @@ void ClearUrlHistory(CMainFrame* frame)
                        MbIcon::Stop);
         return;
     }
+    BrowsingData::ClearVisitedLinks();
     ShowMessageBox(frame, QStringLiteral("IEの履歴を削除しました！"), QStringLiteral("Zelvo"),
                    MbIcon::Information);
 }

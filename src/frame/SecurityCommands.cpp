@@ -6,6 +6,7 @@
 #include "security/SecurityFlags.h"
 #include "security/ZoneStore.h"
 #include "view/CZelvoView.h"
+#include "view/CookieGate.h"
 #include "view/DownloadControl.h"
 
 namespace {
@@ -43,7 +44,10 @@ constexpr GlobalSwitch kGlobalSwitches[] = {
 
 void ToggleGlobal(CMainFrame& frame, const GlobalSwitch& global)
 {
-    if (!ZoneStore::Toggle(global.which)) {
+    const bool done = ZoneStore::Toggle(global.which);
+    // The cookie switches are the cookie gate's.
+    CookieGate::Reload();
+    if (!done) {
         ShowMessageBox(&frame, QStringLiteral("設定の切替に失敗しました。"), QStringLiteral("失敗"),
                        MbIcon::Stop);
         return;

@@ -2,6 +2,7 @@
 
 #include "core/ProgramDir.h"
 #include "view/ConnectionGate.h"
+#include "view/CookieGate.h"
 #include "view/EngineProxy.h"
 
 #include <QDir>
@@ -54,6 +55,7 @@ QWebEngineProfile* EngineProfile::Instance()
     SetJapaneseDefaults(*g_profile);
     // Owned by the profile; the pages' own interceptors run after it.
     g_profile->setUrlRequestInterceptor(new ConnectionGate(g_profile));
+    CookieGate::Install(*g_profile);
     return g_profile;
 }
 
