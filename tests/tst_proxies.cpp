@@ -371,6 +371,9 @@ void TestProxies::routing_data()
     QTest::newRow("tunnel, direct")
         << "connect"
         << "direct" << 1 << QByteArray("HTTP/1.1 200 Connection established");
+    QTest::newRow("tunnel, then the routes change")
+        << "connect-retired"
+        << "direct" << 1 << QByteArray("HTTP/1.1 200 Connection established");
     QTest::newRow("tunnel, dead proxy") << "connect"
                                         << "dead" << 1 << QByteArray("HTTP/1.1 502");
     QTest::newRow("tunnel to no server") << "connect-nowhere"
@@ -425,11 +428,13 @@ void TestProxies::routing()
             ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
         sockets.push_back(std::move(socket));
     }
+    // A tunnel stays open once answered.
+    const bool open = request == "connect" || request == "connect-retired";
     for (auto& socket : sockets) {
         QByteArray got;
         QTRY_VERIFY_WITH_TIMEOUT(
             (got += socket->readAll(), socket->state() == QAbstractSocket::UnconnectedState ||
-                                           (request == "connect" && got.endsWith("\r\n\r\n"))),
+                                           (open && got.endsWith("\r\n\r\n"))),
             30000);
         QVERIFY2(got.startsWith(answer), got.left(80).constData());
         if (answer.isEmpty())
@@ -438,6 +443,11 @@ void TestProxies::routing()
             QVERIFY(got.endsWith(big));
             const QByteArray head = got.left(got.indexOf("\r\n\r\n") + 2).toLower();
             QVERIFY(head.contains("connection: close\r\n"));
+        }
+        if (request == "connect-retired") {
+            // The engine would reuse a tunnel made the old way.
+            router->SetRoutes(routes);
+            QTRY_COMPARE_WITH_TIMEOUT(socket->state(), QAbstractSocket::UnconnectedState, 30000);
         }
         if (request == "connect" && route == "direct") {
             // The tunnel carries the engine's own request on to the server.
