@@ -4,6 +4,7 @@
 #include "ini/ProxyIni.h"
 #include "platform/MessageBox.h"
 #include "security/CgiProxy.h"
+#include "security/ProxyBypass.h"
 #include "security/ProxySettings.h"
 #include "settings/CProxyDialog.h"
 #include "settings/CSetCgi.h"
@@ -14,6 +15,7 @@
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 #include "view/EngineProxy.h"
+#include "view/RoutingProxy.h"
 
 #include "ForwardProxy.h"
 #include "FrameHarness.h"
@@ -28,6 +30,8 @@
 #include <QTcpServer>
 #include <QTimer>
 #include <QtTest>
+
+#include <sys/socket.h>
 
 #include <memory>
 
@@ -55,6 +59,12 @@ private slots:
     void storedProxy();
     void endpoint_data();
     void endpoint();
+    void bypassList_data();
+    void bypassList();
+    void routing_data();
+    void routing();
+    void bypassedPages_data();
+    void bypassedPages();
     void cgiAddress_data();
     void cgiAddress();
     void connectionModes_data();
@@ -121,6 +131,7 @@ void TestProxies::init()
 void TestProxies::cleanup()
 {
     SetMessageBoxResponder({});
+    RoutingProxy::SetResolver({});
     m_frame.reset();
     // Every test starts direct and online, whatever the last one left.
     QVERIFY(EngineProxy::Apply(ProxyRecord{}));
@@ -257,6 +268,260 @@ void TestProxies::endpoint()
         QCOMPARE(endpoint->host, host);
         QCOMPARE(int(endpoint->port), port);
     }
+}
+
+void TestProxies::bypassList_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("bypassed");
+    QTest::newRow("empty list") << ""
+                                << "http://intranet/" << false;
+    QTest::newRow("name") << "a.example.jp"
+                          << "http://a.example.jp/" << true;
+    QTest::newRow("name, other case") << "A.Example.JP"
+                                      << "http://a.example.jp/" << true;
+    QTest::newRow("name is no suffix") << "example.jp"
+                                       << "http://a.example.jp/" << false;
+    QTest::newRow("star: names below") << "*.example.jp"
+                                       << "http://b.a.example.jp/" << true;
+    QTest::newRow("star: not the name itself") << "*.example.jp"
+                                               << "http://example.jp/" << false;
+    QTest::newRow("star in the middle") << "www.*.jp"
+                                        << "http://www.x.jp/" << true;
+    QTest::newRow("question mark") << "a?.jp"
+                                   << "http://ab.jp/" << true;
+    QTest::newRow("dot is no wildcard") << "a.b"
+                                        << "http://axb/" << false;
+    QTest::newRow("address prefix") << "10.*"
+                                    << "http://10.1.2.3/" << true;
+    QTest::newRow("address prefix, other net") << "10.*"
+                                               << "http://110.1.2.3/" << false;
+    QTest::newRow("second of three, blanks and commas") << " x.jp ; *.example.jp,y.jp"
+                                                        << "http://a.example.jp/" << true;
+    QTest::newRow("empty entries") << ";;*.example.jp;"
+                                   << "http://a.example.jp/" << true;
+    QTest::newRow("port matches") << "a.jp:8080"
+                                  << "http://a.jp:8080/" << true;
+    QTest::newRow("port differs") << "a.jp:8080"
+                                  << "http://a.jp/" << false;
+    QTest::newRow("any port") << "a.jp:*"
+                              << "http://a.jp:81/" << true;
+    QTest::newRow("bad port: entry ignored") << "a.jp:80x"
+                                             << "http://a.jp/" << false;
+    QTest::newRow("scheme matches") << "https://a.jp"
+                                    << "https://a.jp/" << true;
+    QTest::newRow("scheme differs") << "https://a.jp"
+                                    << "http://a.jp/" << false;
+    QTest::newRow("scheme with a path") << "http://a.jp/x"
+                                        << "http://a.jp/" << true;
+    QTest::newRow("local: name without a dot") << "<local>"
+                                               << "http://intranet/" << true;
+    QTest::newRow("local, other case") << "<LOCAL>"
+                                       << "http://intranet/" << true;
+    QTest::newRow("local: name with a dot") << "<local>"
+                                            << "http://a.jp/" << false;
+    QTest::newRow("local: IPv6 address") << "<local>"
+                                         << "http://[fe80::1]/" << false;
+    QTest::newRow("IPv6 entry") << "[fe80::1]"
+                                << "http://[fe80::1]/" << true;
+    QTest::newRow("IPv6 entry with port") << "[fe80::1]:81"
+                                          << "http://[fe80::1]:81/" << true;
+    QTest::newRow("list, then local") << "*.example.jp;<local>"
+                                      << "http://intranet/" << true;
+    QTest::newRow("text CP932 lacks") << "ü😀简体.jp"
+                                      << "http://a.jp/" << false;
+    QTest::newRow("lone star") << "*"
+                               << "http://a.jp/" << true;
+}
+
+void TestProxies::bypassList()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, address);
+    QFETCH(bool, bypassed);
+    const QUrl url(address);
+    QVERIFY(url.isValid());
+    QCOMPARE(ProxyBypass(list).Bypasses(url.scheme(), url.host(),
+                                        url.port(url.scheme() == "https" ? 443 : 80)),
+             bypassed);
+}
+
+void TestProxies::routing_data()
+{
+    // What the client sends: a plain request ("get"), a tunnel ("connect"), a
+    // request whose sender shuts its side at once ("half"), a request head
+    // that never ends ("endless").
+    QTest::addColumn<QString>("request");
+    // "direct", "proxy" (the test proxy), "dead" (a proxy that does not answer).
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<int>("clients");
+    // The start of the answer each client gets; empty: the connection closes.
+    QTest::addColumn<QByteArray>("answer");
+    QTest::newRow("large page, direct") << "get"
+                                        << "direct" << 1 << QByteArray("HTTP/1.1 200");
+    QTest::newRow("many at once, direct") << "get"
+                                          << "direct" << 40 << QByteArray("HTTP/1.1 200");
+    QTest::newRow("through the proxy") << "get"
+                                       << "proxy" << 1 << QByteArray("HTTP/1.1 200");
+    QTest::newRow("many at once, through the proxy") << "get"
+                                                     << "proxy" << 40 << QByteArray("HTTP/1.1 200");
+    QTest::newRow("dead proxy") << "get"
+                                << "dead" << 3 << QByteArray();
+    QTest::newRow("tunnel, direct")
+        << "connect"
+        << "direct" << 1 << QByteArray("HTTP/1.1 200 Connection established");
+    QTest::newRow("tunnel, then the routes change")
+        << "connect-retired"
+        << "direct" << 1 << QByteArray("HTTP/1.1 200 Connection established");
+    QTest::newRow("tunnel, dead proxy") << "connect"
+                                        << "dead" << 1 << QByteArray("HTTP/1.1 502");
+    QTest::newRow("tunnel to no server") << "connect-nowhere"
+                                         << "direct" << 1 << QByteArray("HTTP/1.1 502");
+    QTest::newRow("half-closed") << "half"
+                                 << "direct" << 10 << QByteArray();
+    QTest::newRow("head without end") << "endless"
+                                      << "direct" << 1 << QByteArray();
+}
+
+void TestProxies::routing()
+{
+    QFETCH(QString, request);
+    QFETCH(QString, route);
+    QFETCH(int, clients);
+    QFETCH(QByteArray, answer);
+    const QByteArray big(3 * 1024 * 1024 + 17, 'z');
+    m_server->route("/big", "application/octet-stream", big);
+    RoutingProxy::SetResolver([](const QString& host) {
+        return host.endsWith(".example") ? QList<QHostAddress>{QHostAddress::LocalHost}
+                                         : QList<QHostAddress>{};
+    });
+    auto router = std::make_unique<RoutingProxy>();
+    QVERIFY(router->Port() != 0);
+    RoutingProxy::Routes routes;
+    if (route != "direct") {
+        routes.access = ProxyRecord::Access::Named;
+        routes.upstream = {QStringLiteral("127.0.0.1"),
+                           route == "proxy" ? m_proxy->port() : m_deadPort};
+    }
+    router->SetRoutes(routes);
+    const QByteArray authority =
+        (request == "connect-nowhere" ? "nowhere.invalid:" : "www.example:") +
+        QByteArray::number(m_server->port());
+    QByteArray sent;
+    if (request.startsWith("connect"))
+        sent = "CONNECT " + authority + " HTTP/1.1\r\nHost: " + authority + "\r\n\r\n";
+    else if (request == "endless")
+        sent = "GET http://" + authority + "/big HTTP/1.1\r\n" + QByteArray(70000, 'h');
+    else
+        sent = "GET http://" + authority + "/big HTTP/1.1\r\nHost: " + authority +
+               "\r\nProxy-Connection: keep-alive\r\n\r\n";
+    std::vector<std::unique_ptr<QTcpSocket>> sockets;
+    for (int i = 0; i < clients; ++i) {
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->setProxy(QNetworkProxy::NoProxy);
+        socket->connectToHost(QHostAddress::LocalHost, router->Port());
+        QVERIFY(socket->waitForConnected(15000));
+        socket->write(sent);
+        QVERIFY(socket->waitForBytesWritten(15000));
+        if (request == "half")
+            ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
+        sockets.push_back(std::move(socket));
+    }
+    // A tunnel stays open once answered.
+    const bool open = request == "connect" || request == "connect-retired";
+    for (auto& socket : sockets) {
+        QByteArray got;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (got += socket->readAll(), socket->state() == QAbstractSocket::UnconnectedState ||
+                                           (open && got.endsWith("\r\n\r\n"))),
+            30000);
+        QVERIFY2(got.startsWith(answer), got.left(80).constData());
+        if (answer.isEmpty())
+            QVERIFY(got.isEmpty());
+        if (request == "get" && route == "direct") {
+            QVERIFY(got.endsWith(big));
+            const QByteArray head = got.left(got.indexOf("\r\n\r\n") + 2).toLower();
+            QVERIFY(head.contains("connection: close\r\n"));
+        }
+        if (request == "connect-retired") {
+            // The engine would reuse a tunnel made the old way.
+            router->SetRoutes(routes);
+            QTRY_COMPARE_WITH_TIMEOUT(socket->state(), QAbstractSocket::UnconnectedState, 30000);
+        }
+        if (request == "connect" && route == "direct") {
+            // The tunnel carries the engine's own request on to the server.
+            socket->write("GET /big HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+            got.clear();
+            QTRY_VERIFY_WITH_TIMEOUT(
+                (got += socket->readAll(), socket->state() == QAbstractSocket::UnconnectedState),
+                30000);
+            QVERIFY(got.startsWith("HTTP/1.1 200") && got.endsWith(big));
+        }
+    }
+    if (request == "get" && route == "direct") {
+        // One request per connection, in origin form, with no word for proxies.
+        QCOMPARE(m_server->requestCount("/big"), clients);
+        const HttpServer::Request first = m_server->requestsFor("/big").constFirst();
+        QCOMPARE(first.target, QByteArray("/big"));
+        QCOMPARE(first.header("Connection"), QByteArray("close"));
+        QVERIFY(first.header("Proxy-Connection").isNull());
+    }
+    if (route == "proxy") {
+        QCOMPARE(m_proxy->targets().size(), clients);
+        QCOMPARE(m_proxy->targets().constFirst(), "http://" + authority + "/big");
+    }
+    sockets.clear();
+    QTRY_COMPARE_WITH_TIMEOUT(router->OpenConnections(), 0, 30000);
+}
+
+void TestProxies::bypassedPages_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QByteArray>("bypas");
+    QTest::addColumn<QByteArray>("local");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("proxied");
+    const int proxy1 = ToInt(CommandId::Proxy1);
+    const int desktop = ToInt(CommandId::ProxySystem);
+    QTest::newRow("listed") << proxy1 << QByteArray("x.jp;*.bypass.example") << QByteArray("0")
+                            << "www.bypass.example" << false;
+    QTest::newRow("not listed") << proxy1 << QByteArray("x.jp;*.bypass.example") << QByteArray("0")
+                                << "proxied.example" << true;
+    QTest::newRow("local, name with a dot")
+        << proxy1 << QByteArray() << QByteArray("1") << "proxied.example" << true;
+    QTest::newRow("desktop, no_proxy")
+        << desktop << QByteArray() << QByteArray("0") << "www.bypass.example" << false;
+    QTest::newRow("desktop, not in no_proxy")
+        << desktop << QByteArray() << QByteArray("0") << "proxied.example" << true;
+}
+
+void TestProxies::bypassedPages()
+{
+    QFETCH(int, command);
+    QFETCH(QByteArray, bypas);
+    QFETCH(QByteArray, local);
+    QFETCH(QString, host);
+    QFETCH(bool, proxied);
+    RoutingProxy::SetResolver([](const QString& name) {
+        return name.endsWith(".example") || name == "intranet"
+                   ? QList<QHostAddress>{QHostAddress::LocalHost}
+                   : QList<QHostAddress>{};
+    });
+    qputenv("http_proxy", "http://127.0.0.1:" + QByteArray::number(m_proxy->port()));
+    qputenv("no_proxy", ".bypass.example");
+    QVERIFY(Open());
+    Settings("proxy.ini", ProxyIniWith("127.0.0.1", "@") + "[Proxy_access]\r\nlocal=" + local +
+                              "\r\n[Proxy_set]\r\nbypas=" + bypas + "\r\n");
+    m_frame->SendCommand(command);
+    QVERIFY(m_boxes.isEmpty());
+    const QString address = QStringLiteral("http://%1:%2/a").arg(host).arg(m_server->port());
+    CZelvoView* view = m_frame->ActiveZelvoView();
+    view->Navigate2(address);
+    QTRY_VERIFY_WITH_TIMEOUT(view->GetLocationURL() == address && !view->GetBusy(), 30000);
+    QCOMPARE(view->GetLocationName(), proxied ? QStringLiteral("Proxied") : QStringLiteral("A"));
+    QCOMPARE(m_proxy->targets().contains(address.toUtf8()), proxied);
+    QCOMPARE(m_server->requestCount("/a"), proxied ? 0 : 1);
 }
 
 void TestProxies::cgiAddress_data()

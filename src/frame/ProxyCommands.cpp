@@ -16,6 +16,13 @@
 
 namespace {
 
+ProxyRecord DesktopRecord()
+{
+    ProxyRecord record;
+    record.access = ProxyRecord::Access::Preconfig;
+    return record;
+}
+
 void ApplyMode(CMainFrame& frame, const ProxyRecord& record, int mode, const QString& failure)
 {
     if (!EngineProxy::Apply(record)) {
@@ -52,7 +59,7 @@ void BindModes(CMainFrame& frame)
                     ApplyMode(frame, ProxyRecord{}, mode,
                               QStringLiteral("プロキシ設定に失敗しました"));
                 else if (mode == ProxySettings::kModeSystem)
-                    ApplyMode(frame, EngineProxy::SystemRecord(), mode,
+                    ApplyMode(frame, DesktopRecord(), mode,
                               QStringLiteral("プロキシ設定(IE)に失敗しました"));
                 else
                     ApplyStoredProxy(frame, mode);
@@ -114,7 +121,7 @@ void BindProxyCommands(CMainFrame& frame)
     // settings are meant, which the engine does not follow by itself.
     const int stored = ProxyIni::ProxyCommand();
     if (stored < ProxySettings::kModeDirect || stored > ProxySettings::kProxyCount)
-        EngineProxy::Apply(EngineProxy::SystemRecord());
+        EngineProxy::Apply(DesktopRecord());
     frame.Commands().Bind(CommandId::ProxySettings, [&frame] {
         CProxyDialog dialog(&frame);
         dialog.exec();

@@ -4,11 +4,11 @@
 
 #include <optional>
 
-// What a connection mode hands to the network layer: a direct connection, or
-// a named proxy ("host:port") with the addresses that bypass it (";"
-// between entries, "<local>" for local addresses).
+// What a connection mode hands to the network layer: a direct connection, a
+// named proxy ("host:port") with the addresses that bypass it (see
+// ProxyBypass), or the desktop's own settings, asked anew for each address.
 struct ProxyRecord {
-    enum class Access { Direct = 1, Named = 3 };
+    enum class Access { Preconfig = 0, Direct = 1, Named = 3 };
     Access access = Access::Direct;
     QString proxy;
     QString bypass;

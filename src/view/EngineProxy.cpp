@@ -2,6 +2,7 @@
 
 #include "view/ConnectionGate.h"
 #include "view/EngineProfile.h"
+#include "view/RoutingProxy.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -71,6 +72,7 @@ private:
     void Listen()
     {
         m_server = new QTcpServer;
+        m_server->setProxy(QNetworkProxy::NoProxy);
         if (m_server->listen(QHostAddress::LocalHost, 0))
             m_port = m_server->serverPort();
         QObject::connect(m_server, &QTcpServer::newConnection, m_server, [this] { Answer(); });
@@ -105,6 +107,9 @@ private:
 };
 
 ProxyNudge* g_nudge = nullptr;
+RoutingProxy* g_router = nullptr;
+// Whether the engine is sent to the routing proxy.
+bool g_routed = false;
 
 void Nudge()
 {
@@ -113,53 +118,65 @@ void Nudge()
     g_nudge->Send();
 }
 
+RoutingProxy* Router()
+{
+    if (!g_router)
+        g_router = new RoutingProxy;
+    return g_router;
+}
+
+std::optional<RoutingProxy::Routes> RoutesOf(const ProxyRecord& record)
+{
+    RoutingProxy::Routes routes;
+    routes.access = record.access;
+    if (record.access == ProxyRecord::Access::Named) {
+        const std::optional<ProxyEndpoint> endpoint = ProxySettings::Endpoint(record.proxy);
+        if (!endpoint)
+            return std::nullopt;
+        routes.upstream = *endpoint;
+        routes.bypass = ProxyBypass(record.bypass);
+    }
+    return routes;
+}
+
 } // namespace
 
 namespace EngineProxy {
 
 bool Apply(const ProxyRecord& record)
 {
-    QNetworkProxy proxy(QNetworkProxy::NoProxy);
-    if (record.access == ProxyRecord::Access::Named) {
-        const std::optional<ProxyEndpoint> endpoint = ProxySettings::Endpoint(record.proxy);
-        if (!endpoint)
+    const bool routed = record.access != ProxyRecord::Access::Direct;
+    if (routed) {
+        const std::optional<RoutingProxy::Routes> routes = RoutesOf(record);
+        if (!routes || Router()->Port() == 0)
             return false;
-        // The engine takes no bypass list with it: it bypasses loopback
-        // addresses and names without a dot by itself, and nothing else.
-        proxy = QNetworkProxy(QNetworkProxy::HttpProxy, endpoint->host, endpoint->port);
+        Router()->SetRoutes(*routes);
     }
-    // With no proxy of its own the engine would otherwise fall back to the
-    // desktop's settings.
+    // The engine takes no list of addresses that bypass its proxy, so in a
+    // proxy mode it goes to the routing proxy, which picks the way. It still
+    // sends loopback addresses and names without a dot straight by itself.
     QNetworkProxyFactory::setUseSystemConfiguration(false);
-    QNetworkProxy::setApplicationProxy(proxy);
-    // A start's first mode needs no throwaway request, and waiting for one
-    // there would only hold the first window back.
-    if (ConnectionGate::EngineHasRequested())
+    QNetworkProxy::setApplicationProxy(
+        routed
+            ? QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), Router()->Port())
+            : QNetworkProxy(QNetworkProxy::NoProxy));
+    const bool changed = routed != g_routed;
+    g_routed = routed;
+    // A change of routes alone reaches the next request at once; a change of
+    // the engine's own proxy only the one after it. A start's first mode
+    // needs no throwaway request, and waiting for one there would only hold
+    // the first window back.
+    if (changed && ConnectionGate::EngineHasRequested())
         Nudge();
     return true;
-}
-
-ProxyRecord SystemRecord()
-{
-    const QList<QNetworkProxy> proxies = QNetworkProxyFactory::systemProxyForQuery(
-        QNetworkProxyQuery(QUrl(QStringLiteral("http://zelvo.invalid/"))));
-    ProxyRecord record;
-    for (const QNetworkProxy& proxy : proxies) {
-        const bool http = proxy.type() == QNetworkProxy::HttpProxy ||
-                          proxy.type() == QNetworkProxy::HttpCachingProxy;
-        if (http && !proxy.hostName().isEmpty() && proxy.port() != 0) {
-            record.access = ProxyRecord::Access::Named;
-            record.proxy = proxy.hostName() + QLatin1Char(':') + QString::number(proxy.port());
-            break;
-        }
-    }
-    return record;
 }
 
 void Release()
 {
     delete g_nudge;
     g_nudge = nullptr;
+    delete g_router;
+    g_router = nullptr;
 }
 
 } // namespace EngineProxy

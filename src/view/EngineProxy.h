@@ -7,16 +7,14 @@ namespace EngineProxy {
 
 // Puts the record in force for the whole process; false when the network
 // layer cannot take it (no usable host and port), which leaves the proxy as
-// it was. The engine learns of a change only at the request after the one
-// that brings it, so a throwaway request is sent before this returns: the
-// next navigation already goes the new way.
+// it was. A named proxy and the desktop's settings send the engine to the
+// routing proxy. The engine learns of a change of its own proxy only at the
+// request after the one that brings it, so a throwaway request is sent
+// before this returns: the next navigation already goes the new way.
 bool Apply(const ProxyRecord& record);
 
-// The desktop's proxy for web pages (environment and desktop settings);
-// a direct connection when it names none.
-ProxyRecord SystemRecord();
-
-// Drops the throwaway page; runs before the engine profile goes.
+// Stops the routing proxy and drops the throwaway page; runs before the
+// engine profile goes.
 void Release();
 
 } // namespace EngineProxy
