@@ -162,10 +162,13 @@ Run ColdStart(HttpServer& server, const QString& program, const QStringList& arg
     process.setStandardErrorFile(QProcess::nullDevice());
 
     QElapsedTimer clock;
-    const auto connection = QObject::connect(&server, &HttpServer::requestReceived, [&] {
-        if (run.request < 0)
-            run.request = clock.nsecsElapsed() / 1e6;
-    });
+    // Only the page itself: a request the previous program sent on its way
+    // out (its icon, say) is not this start's.
+    const auto connection =
+        QObject::connect(&server, &HttpServer::requestReceived, [&](const QByteArray& path) {
+            if (path == "/page" && run.request < 0)
+                run.request = clock.nsecsElapsed() / 1e6;
+        });
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {

@@ -2,7 +2,11 @@
 #include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
 #include "frame/CTabBarCtrl.h"
+#include "frame/FirstPaintHold.h"
+#include "view/CZelvoView.h"
+#include "view/EngineProfile.h"
 
+#include "HttpServer.h"
 #include "TempHome.h"
 
 #include <QDir>
@@ -27,6 +31,7 @@ class TestMainFrame : public QObject {
 private slots:
     void init();
     void cleanup();
+    void cleanupTestCase();
     void emptyDirectoryDefaults();
     void statusBarHiddenAtStart();
     void barTogglesWriteTheirKeys_data();
@@ -42,6 +47,8 @@ private slots:
     void skinUnderBandsAndTabs();
     void bandLayoutRestored();
     void hiddenBandKeepsItsPlace();
+    void barsWaitForTheFirstPage_data();
+    void barsWaitForTheFirstPage();
 
 private:
     std::unique_ptr<CMainFrame> Open(int xpStyle = 1);
@@ -56,6 +63,12 @@ void TestMainFrame::init()
 void TestMainFrame::cleanup()
 {
     m_home.reset();
+}
+
+void TestMainFrame::cleanupTestCase()
+{
+    // Pages go before the engine's profile.
+    EngineProfile::Shutdown();
 }
 
 std::unique_ptr<CMainFrame> TestMainFrame::Open(int xpStyle)
@@ -307,6 +320,46 @@ void TestMainFrame::hiddenBandKeepsItsPlace()
     QCOMPARE(layout[1].id, int(kBandAddress));
     QCOMPARE(layout[1].style, 0xA9u);
     QCOMPARE(layout[0].id, int(kBandToolbar));
+}
+
+void TestMainFrame::barsWaitForTheFirstPage_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("page painted") << QStringLiteral("page");
+    QTest::newRow("user clicks") << QStringLiteral("click");
+    QTest::newRow("page too slow") << QStringLiteral("slow");
+}
+
+void TestMainFrame::barsWaitForTheFirstPage()
+{
+    QFETCH(QString, ending);
+    HttpServer server;
+    server.route("/first", "text/html", "<body style='background:#2b8f5d'>first</body>");
+    server.hold("/first");
+    qputenv("ZELVO_HOMEPAGE", server.url("/first").toEncoded());
+    auto frame = std::make_unique<CMainFrame>(1);
+    QVERIFY(frame->OnCreate());
+    CZelvoView* view = frame->OnFileNew();
+    QVERIFY(view);
+    // Only the ending under test can end the hold before the test ends.
+    const int longest = ending == QLatin1String("slow") ? 300 : 600000;
+    auto* hold = new FirstPaintHold(*frame, *view->GetWebView(), longest);
+    frame->show();
+    const QList<QWidget*> bars = {frame->m_wndStatusBar, frame->MainToolbar(),
+                                  frame->Band(kBandTabs), frame->Band(kBandAddress)};
+    QTRY_VERIFY(hold->IsHolding());
+    for (QWidget* bar : bars)
+        QVERIFY(!bar->updatesEnabled());
+    if (ending == QLatin1String("page"))
+        server.release("/first");
+    else if (ending == QLatin1String("click"))
+        QTest::mouseClick(frame->m_wndStatusBar, Qt::LeftButton);
+    QTRY_VERIFY(!hold->IsHolding());
+    for (QWidget* bar : bars)
+        QVERIFY(bar->updatesEnabled());
+    if (ending != QLatin1String("page"))
+        server.release("/first");
+    qunsetenv("ZELVO_HOMEPAGE");
 }
 
 QTEST_MAIN(TestMainFrame)

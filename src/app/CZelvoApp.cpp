@@ -3,6 +3,7 @@
 #include "core/CommandLine.h"
 #include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
+#include "frame/FirstPaintHold.h"
 #include "ini/EndlistIni.h"
 #include "ini/TablistIni.h"
 #include "platform/SingleInstance.h"
@@ -76,8 +77,10 @@ bool CZelvoApp::InitInstance()
         return false;
 
     // The first tab; its view opens the command line's address.
-    if (!m_pMainWnd->OnFileNew())
+    CZelvoView* first = m_pMainWnd->OnFileNew();
+    if (!first)
         return false;
+    new FirstPaintHold(*m_pMainWnd, *first->GetWebView());
 
     ShowMainFrame(*m_pMainWnd);
     m_handOversReady = true;

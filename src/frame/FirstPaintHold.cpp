@@ -1,0 +1,101 @@
+#include "frame/FirstPaintHold.h"
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QEvent>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+
+bool IsUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+FirstPaintHold::FirstPaintHold(QMainWindow& window, QWebEngineView& page, int longestHoldMs)
+    : QObject(&window), m_window(&window), m_page(&page)
+{
+    for (QToolBar* bar : window.findChildren<QToolBar*>(Qt::FindDirectChildrenOnly))
+        m_bars.append(bar);
+    for (QDockWidget* dock : window.findChildren<QDockWidget*>(Qt::FindDirectChildrenOnly))
+        m_bars.append(dock);
+    m_bars.append(window.statusBar());
+    connect(page.page(), &QWebEnginePage::loadFinished, this, [this] { m_loaded = true; });
+    m_limit.setSingleShot(true);
+    m_limit.setInterval(longestHoldMs);
+    connect(&m_limit, &QTimer::timeout, this, &FirstPaintHold::Release);
+    qApp->installEventFilter(this);
+}
+
+FirstPaintHold::~FirstPaintHold()
+{
+    Release();
+}
+
+bool FirstPaintHold::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_released)
+        return false;
+    const QEvent::Type type = event->type();
+    if (IsUserInput(type)) {
+        Release();
+    } else if (!m_shown && type == QEvent::Paint && watched == m_window) {
+        // The bars must be drawn once; they are held after the window's first
+        // paint is through.
+        m_shown = true;
+        QTimer::singleShot(0, this, &FirstPaintHold::Hold);
+    } else if (m_holding && m_loaded && IsPagePaint(watched, event)) {
+        // The bars come after the page's frame is on the screen.
+        QTimer::singleShot(0, this, &FirstPaintHold::Release);
+    }
+    return false;
+}
+
+bool FirstPaintHold::IsPagePaint(QObject* watched, QEvent* event) const
+{
+    if (event->type() != QEvent::Paint || !watched->isWidgetType() || !m_page)
+        return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    return widget != m_page && m_page->isAncestorOf(widget);
+}
+
+void FirstPaintHold::Hold()
+{
+    if (m_released || m_holding)
+        return;
+    m_holding = true;
+    for (const QPointer<QWidget>& bar : std::as_const(m_bars))
+        if (bar)
+            bar->setUpdatesEnabled(false);
+    m_limit.start();
+}
+
+void FirstPaintHold::Release()
+{
+    if (m_released)
+        return;
+    m_released = true;
+    m_limit.stop();
+    qApp->removeEventFilter(this);
+    // Turning updates on again repaints each bar as it is now.
+    if (m_holding)
+        for (const QPointer<QWidget>& bar : std::as_const(m_bars))
+            if (bar)
+                bar->setUpdatesEnabled(true);
+    m_holding = false;
+}
