@@ -11,6 +11,7 @@
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -42,6 +43,7 @@ private slots:
     void historyKeepsOneRowPerAddress();
     void damagedHistoryIsSetAside();
     void clearHistory();
+    void storeOpenAtExit();
     void searchDialog();
 
 private:
@@ -288,6 +290,18 @@ void TestExtraction::clearHistory()
     QVERIFY(store.Entries().isEmpty());
 }
 
+void TestExtraction::storeOpenAtExit()
+{
+    // A process ended by exit() with the store open, as the engine ends one
+    // on a fatal error: no crash, and the visit is kept.
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--record-and-exit")});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(UrlHistory::Instance().Entries().size(), 1);
+}
+
 void TestExtraction::searchDialog()
 {
     QStringList searches;
@@ -327,5 +341,15 @@ void TestExtraction::searchDialog()
     QVERIFY(!dialog.isVisible());
 }
 
-QTEST_MAIN(TestExtraction)
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], "--record-and-exit") == 0) {
+        UrlHistory::Instance().Record(QStringLiteral("http://a/"), QStringLiteral("A"));
+        UrlHistory::Instance().Flush();
+        std::exit(0);
+    }
+    TestExtraction test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_extraction.moc"

@@ -24,10 +24,13 @@ QString CurrentDatabasePath()
     return ProgramDir::Path() + QStringLiteral("/profile/history.sqlite");
 }
 
+// Closed with the application object, while the database layer still
+// stands; never by a static destructor, which may run after that layer is
+// gone (a process ended by exit() from elsewhere).
 std::unique_ptr<UrlHistory>& Current()
 {
-    static std::unique_ptr<UrlHistory> store;
-    return store;
+    static auto* store = new std::unique_ptr<UrlHistory>;
+    return *store;
 }
 
 void CloseAtExit()
