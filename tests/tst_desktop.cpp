@@ -2,6 +2,9 @@
 #include "frame/CTabBarCtrl.h"
 #include "panes/CDockTabBar.h"
 #include "panes/CDockTabCtrl.h"
+#include "ini/SecurityIni.h"
+#include "settings/CSetFilter.h"
+#include "settings/CTreePropSheet.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
@@ -10,6 +13,8 @@
 #include "TempHome.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QToolBar>
@@ -37,6 +42,7 @@ private slots:
     void toolbarAfterMinimise();
     void paneClicks_data();
     void paneClicks();
+    void settingsSheetByHand();
 
 private:
     CMainFrame* Open();
@@ -317,6 +323,64 @@ void TestDesktop::paneClicks()
     // The page picked is the one in front.
     QTRY_COMPARE(frame->ActiveZelvoView()->GetLocationURL(),
                  pane == 1 ? m_server->url("/home").toString() : target);
+}
+
+void TestDesktop::settingsSheetByHand()
+{
+    CMainFrame* frame = Open();
+    QVERIFY(frame);
+    // The sheet runs its own loop; the user's steps run from inside it.
+    enum class Step { Open, Typed, Closed };
+    Step step = Step::Open;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer user;
+    connect(&user, &QTimer::timeout, &user, [&] {
+        auto* sheet = qobject_cast<CTreePropSheet*>(QApplication::activeModalWidget());
+        // Placed and framed by the window manager before anything is clicked.
+        if (!sheet || !sheet->isActiveWindow() || sheet->frameGeometry() == sheet->geometry())
+            return;
+        if (waited.elapsed() > 20000) {
+            sheet->reject();
+            return;
+        }
+        auto* page = sheet->findChild<CSetFilter*>();
+        QTreeWidget* tree = sheet->Tree();
+        switch (step) {
+        case Step::Open:
+            if (!page || !page->isVisible()) {
+                const QList<QTreeWidgetItem*> items =
+                    tree->findItems(QStringLiteral("フィルター"), Qt::MatchRecursive);
+                if (!items.isEmpty())
+                    ClickAt(tree->viewport()->mapToGlobal(
+                        tree->visualItemRect(items.first()).center()));
+            } else if (page->FilterEdit()->hasFocus() || tree->hasFocus()) {
+                // The user clicks into the edit and replaces its text.
+                QLineEdit* edit = page->FilterEdit();
+                if (ClickAt(edit->mapToGlobal(edit->rect().center())) &&
+                    Xdo({"key", "ctrl+a", "BackSpace"}) &&
+                    Xdo({"type", "--delay", "40", QStringLiteral(".pdf+.exe")}))
+                    step = Step::Typed;
+            }
+            break;
+        case Step::Typed:
+            if (page->FilterEdit()->text() == QStringLiteral(".pdf+.exe")) {
+                for (QPushButton* button : sheet->findChildren<QPushButton*>())
+                    if (button->text() == QStringLiteral("OK") &&
+                        ClickAt(button->mapToGlobal(button->rect().center())))
+                        step = Step::Closed;
+            }
+            break;
+        case Step::Closed:
+            break;
+        }
+    });
+    user.start(50);
+    QVERIFY(Xdo({"key", "F7"}));
+    QTRY_VERIFY2_WITH_TIMEOUT(step == Step::Closed && !QApplication::activeModalWidget(),
+                              qPrintable(QStringLiteral("stopped at step %1").arg(int(step))),
+                              30000);
+    QCOMPARE(SecurityIni::Filter(), QStringLiteral(".pdf+.exe"));
 }
 
 int main(int argc, char** argv)
