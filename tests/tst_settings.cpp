@@ -445,6 +445,12 @@ void TestSettings::pages_data()
     QTest::addColumn<QStringList>("applied");
     QTest::addColumn<QString>("message");
     using C = CommandId;
+    // The security page's boxes whose commands the test host enables, in page order.
+    const QList<int> securityBoxes{
+        ToInt(C::LocalScript),    ToInt(C::LocalJava),      ToInt(C::LocalActiveXDownload),
+        ToInt(C::ShowImages),     ToInt(C::PlaySounds),     ToInt(C::PlayVideos),
+        ToInt(C::NoCache),        ToInt(C::UrlSecurity),    ToInt(C::HideChildTabs),
+        ToInt(C::SuppressMailto), ToInt(C::ZelvoMultimedia)};
     const QList<int> lists = {ToInt(C::ForbiddenTitleList), ToInt(C::ForbiddenUrlList)};
     const QByteArray sites = "Searchsite.ini:[Searchsite]\r\ncount=1\r\nname_1=Old\r\n"
                              "url_1=http://old/\r\n[Trancelate]\r\nurl_1=a\r\n";
@@ -497,20 +503,13 @@ void TestSettings::pages_data()
          {ToInt(C::ProxySettings)},
          {},
          ""},
-        {"security",
-         4,
-         "33",
-         "",
-         "Color.ini:[Mozaiku]\r\nstrong=33\r\n",
-         {32823, 32824, 32826, 32827, 32829, 32828, 32830, 32857, 32864, 32888, 32867},
-         {},
-         ""},
+        {"security", 4, "33", "", "Color.ini:[Mozaiku]\r\nstrong=33\r\n", securityBoxes, {}, ""},
         {"security strength 9",
          4,
          "9",
          "",
          "",
-         {32823, 32824, 32826, 32827, 32829, 32828, 32830, 32857, 32864, 32888, 32867},
+         securityBoxes,
          {},
          "10以上50以下の整数を入力してください。"},
         {"search sites",
