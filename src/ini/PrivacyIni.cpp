@@ -1,10 +1,7 @@
 #include "ini/PrivacyIni.h"
 
 #include "core/ProfileStore.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include "ini/UserConfigFile.h"
 
 namespace {
 
@@ -26,36 +23,23 @@ bool Storable(const QString& site)
     return true;
 }
 
-bool MakeFolder()
-{
-    return QDir().mkpath(QFileInfo(PrivacyIni::Path()).path());
-}
-
 } // namespace
 
 namespace PrivacyIni {
 
 QString Path()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Zelvo/privacy.ini");
+    return UserConfigFile::Path("privacy.ini");
 }
 
 std::optional<uint32_t> Template(int zone, int type)
 {
-    const QByteArray text = ProfileStore::GetString(QByteArray::number(zone).constData(),
-                                                    TemplateKey(type).constData(), "", 32, Path());
-    bool ok = false;
-    const uint32_t value = text.toUInt(&ok);
-    return ok ? std::optional<uint32_t>(value) : std::nullopt;
+    return UserConfigFile::Number(Path(), QByteArray::number(zone), TemplateKey(type));
 }
 
 bool SetTemplate(int zone, int type, uint32_t level)
 {
-    return MakeFolder() && ProfileStore::Batch(Path())
-                               .Set(QByteArray::number(zone).constData(),
-                                    TemplateKey(type).constData(), QByteArray::number(level))
-                               .Commit();
+    return UserConfigFile::SetNumber(Path(), QByteArray::number(zone), TemplateKey(type), level);
 }
 
 QList<SiteDecision> SiteDecisions()
@@ -73,7 +57,7 @@ QList<SiteDecision> SiteDecisions()
 
 bool SetSiteDecision(const QString& site, int decision)
 {
-    if (!Storable(site) || !MakeFolder())
+    if (!Storable(site) || !UserConfigFile::MakeFolder(Path()))
         return false;
     const QByteArray key = site.toLatin1();
     ProfileStore::Batch batch(Path());

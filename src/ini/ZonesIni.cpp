@@ -1,10 +1,6 @@
 #include "ini/ZonesIni.h"
 
-#include "core/ProfileStore.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include "ini/UserConfigFile.h"
 
 namespace {
 
@@ -20,21 +16,12 @@ QByteArray ActionKey(uint32_t action)
 
 std::optional<uint32_t> Read(int zone, const QByteArray& key)
 {
-    const QByteArray text = ProfileStore::GetString(Section(zone).constData(), key.constData(), "",
-                                                    32, ZonesIni::Path());
-    bool ok = false;
-    const uint32_t value = text.toUInt(&ok);
-    return ok ? std::optional<uint32_t>(value) : std::nullopt;
+    return UserConfigFile::Number(ZonesIni::Path(), Section(zone), key);
 }
 
 bool Write(int zone, const QByteArray& key, uint32_t value)
 {
-    const QString path = ZonesIni::Path();
-    if (!QDir().mkpath(QFileInfo(path).path()))
-        return false;
-    return ProfileStore::Batch(path)
-        .Set(Section(zone).constData(), key.constData(), QByteArray::number(value))
-        .Commit();
+    return UserConfigFile::SetNumber(ZonesIni::Path(), Section(zone), key, value);
 }
 
 } // namespace
@@ -43,8 +30,7 @@ namespace ZonesIni {
 
 QString Path()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Zelvo/zones.ini");
+    return UserConfigFile::Path("zones.ini");
 }
 
 std::optional<uint32_t> Policy(int zone, uint32_t action)
