@@ -12,6 +12,7 @@
 #include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
 #include <QWebEnginePage>
 
 #include <atomic>
@@ -125,6 +126,19 @@ RoutingProxy* Router()
     return g_router;
 }
 
+// With no proxy named by the desktop there is nothing to route, and the
+// engine goes straight rather than through the routing proxy's extra hop.
+bool DesktopNamesAProxy()
+{
+    for (const char* probe : {"http://zelvo-probe.invalid/", "https://zelvo-probe.invalid/"})
+        for (const QNetworkProxy& proxy :
+             QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(QUrl(probe))))
+            if (proxy.type() != QNetworkProxy::NoProxy &&
+                proxy.type() != QNetworkProxy::DefaultProxy)
+                return true;
+    return false;
+}
+
 std::optional<RoutingProxy::Routes> RoutesOf(const ProxyRecord& record)
 {
     RoutingProxy::Routes routes;
@@ -145,7 +159,8 @@ namespace EngineProxy {
 
 bool Apply(const ProxyRecord& record)
 {
-    const bool routed = record.access != ProxyRecord::Access::Direct;
+    const bool routed = record.access == ProxyRecord::Access::Named ||
+                        (record.access == ProxyRecord::Access::Preconfig && DesktopNamesAProxy());
     if (routed) {
         const std::optional<RoutingProxy::Routes> routes = RoutesOf(record);
         if (!routes || Router()->Port() == 0)
