@@ -47,7 +47,7 @@ public:
     // Sets a cookie as it stands, past the levels.
     void Put(const QNetworkCookie& cookie);
     // Whether a change the gate asked of the store is still on its way.
-    bool Settling() const { return !m_removing.isEmpty(); }
+    bool Settling() const { return !m_removing.isEmpty() || !m_adding.isEmpty(); }
     QWebEngineCookieStore* Store() const { return m_store; }
 
     static QString Key(const QNetworkCookie& cookie);
