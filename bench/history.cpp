@@ -11,6 +11,7 @@
 #include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
 #include "pagetools/ExtractionPage.h"
+#include "pagetools/LocalTimeText.h"
 #include "platform/UrlHistory.h"
 #include "view/CZelvoView.h"
 #include "view/EnginePage.h"
@@ -262,10 +263,11 @@ void TimeSteps(CZelvoView& view)
         linkWrites.push_back(Ms(clock));
 
         clock.restart();
+        const LocalTimeText times;
         page.Begin(path, QStringLiteral("「履歴」リスト"), ExtractionPage::Style::Background,
                    QString(), ExtractionPage::Header::History);
         for (const UrlHistoryEntry& e : entries)
-            page.Append(ExtractionPage::HistoryLine(e.url, e.title, e.lastVisit));
+            page.Append(ExtractionPage::HistoryLine(e.url, e.title, times.Stamp(e.lastVisit)));
         page.End(ExtractionPage::Footer::History);
         historyWrites.push_back(Ms(clock));
     }

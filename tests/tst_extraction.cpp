@@ -3,6 +3,7 @@
 #include "pagetools/CHistorySearchDlg.h"
 #include "pagetools/ExtractionPage.h"
 #include "pagetools/ExtractionRules.h"
+#include "pagetools/LocalTimeText.h"
 #include "platform/MessageBox.h"
 #include "platform/UrlHistory.h"
 
@@ -38,6 +39,8 @@ private slots:
     void wholeFileReplacesOld();
     void rules_data();
     void rules();
+    void localTimes_data();
+    void localTimes();
     void flashAndStyleSheets_data();
     void flashAndStyleSheets();
     void historyKeepsOneRowPerAddress();
@@ -139,7 +142,8 @@ void TestExtraction::lines_data()
                Sjis("猫") + "\">\r\n";
     QTest::newRow("history entry")
         << ExtractionPage::HistoryLine(QStringLiteral("http://s/"),
-                                       QStringLiteral("</A><script>x()</script>简体"), when)
+                                       QStringLiteral("</A><script>x()</script>简体"),
+                                       LocalTimeText().Stamp(when))
         << QByteArray("<BR><IMG SRC=\"e.png\" ALT=\"\"><A HREF=\"http://s/\" ALT=\"\">&lt;/A&gt;"
                       "&lt;script&gt;x()&lt;/script&gt;&#31616;") +
                Sjis("体") + "</A> - 2004-05-03 07:08:09<BR>\r\n";
@@ -209,6 +213,52 @@ void TestExtraction::rules()
     QFETCH(bool, result);
     QFETCH(bool, expected);
     QCOMPARE(result, expected);
+}
+
+void TestExtraction::localTimes_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDateTime>("when");
+    QTest::addColumn<QByteArray>("stamp");
+    const auto utc = [](int y, int mo, int d, int h, int mi, int s) {
+        return QDateTime(QDate(y, mo, d), QTime(h, mi, s), Qt::UTC);
+    };
+    QTest::newRow("Tokyo") << QByteArray("Asia/Tokyo") << utc(2026, 12, 31, 15, 0, 0)
+                           << QByteArray("2027-01-01 00:00:00");
+    QTest::newRow("Berlin, summer") << QByteArray("Europe/Berlin") << utc(2026, 7, 1, 22, 30, 5)
+                                    << QByteArray("2026-07-02 00:30:05");
+    QTest::newRow("Berlin, winter") << QByteArray("Europe/Berlin") << utc(2026, 1, 1, 22, 30, 5)
+                                    << QByteArray("2026-01-01 23:30:05");
+    QTest::newRow("New York, a second before summer time")
+        << QByteArray("America/New_York") << utc(2026, 3, 8, 6, 59, 59)
+        << QByteArray("2026-03-08 01:59:59");
+    QTest::newRow("New York, summer time")
+        << QByteArray("America/New_York") << utc(2026, 3, 8, 7, 0, 0)
+        << QByteArray("2026-03-08 03:00:00");
+    QTest::newRow("a POSIX rule") << QByteArray("JST-9") << utc(2004, 5, 2, 22, 8, 9)
+                                  << QByteArray("2004-05-03 07:08:09");
+    QTest::newRow("a local time") << QByteArray("Asia/Tokyo")
+                                  << QDateTime(QDate(2004, 5, 3), QTime(7, 8, 9))
+                                  << QByteArray("2004-05-03 07:08:09");
+}
+
+// Whatever the zone, the texts are the C library's local time.
+void TestExtraction::localTimes()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDateTime, when);
+    QFETCH(QByteArray, stamp);
+    const QByteArray before = qgetenv("TZ");
+    qputenv("TZ", zone);
+    const LocalTimeText times;
+    const QByteArray got = times.Stamp(when);
+    const QString day = times.Day(when);
+    const QByteArray reference =
+        when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
+    qputenv("TZ", before);
+    QCOMPARE(got, stamp);
+    QCOMPARE(reference, stamp);
+    QCOMPARE(day, QString::fromLatin1(stamp.left(10)));
 }
 
 void TestExtraction::flashAndStyleSheets_data()

@@ -77,13 +77,10 @@ QByteArray ExtractionPage::ImageLine(const QString& url, const QString& alt)
 }
 
 QByteArray ExtractionPage::HistoryLine(const QString& url, const QString& title,
-                                       const QDateTime& lastVisit)
+                                       const QByteArray& visited)
 {
-    return kBullet +
-           ("<A HREF=\"" + NavigationFilter::EscapeHtml(url) + "\" ALT=\"\">" +
-            NavigationFilter::EscapeHtml(title) + "</A> - " +
-            lastVisit.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1() +
-            "<BR>\r\n");
+    return kBullet + ("<A HREF=\"" + NavigationFilter::EscapeHtml(url) + "\" ALT=\"\">" +
+                      NavigationFilter::EscapeHtml(title) + "</A> - " + visited + "<BR>\r\n");
 }
 
 QByteArray ExtractionPage::TravelLine(int number, const QString& url, const QString& title)

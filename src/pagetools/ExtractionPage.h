@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QFile>
 #include <QString>
 
@@ -35,7 +34,7 @@ public:
     static QByteArray SameSiteLink(const QString& url);
     static QByteArray ImageLine(const QString& url, const QString& alt);
     static QByteArray HistoryLine(const QString& url, const QString& title,
-                                  const QDateTime& lastVisit);
+                                  const QByteArray& visited);
     static QByteArray TravelLine(int number, const QString& url, const QString& title);
 
 private:

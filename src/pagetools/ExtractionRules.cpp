@@ -77,9 +77,4 @@ bool TitleHasWord(const QString& title, const QString& word)
     return AsciiUpper(title).contains(AsciiUpper(word));
 }
 
-QString VisitDay(const QDateTime& when)
-{
-    return when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd"));
-}
-
 } // namespace ExtractionRules

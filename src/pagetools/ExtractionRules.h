@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -29,8 +28,5 @@ QString AsciiUpper(const QString& text);
 
 // The word search: the title holds the word, ASCII letters without regard to case.
 bool TitleHasWord(const QString& title, const QString& word);
-
-// "%Y-%m-%d" of a visit in local time.
-QString VisitDay(const QDateTime& when);
 
 } // namespace ExtractionRules

@@ -3,6 +3,7 @@
 #include "core/ProgramDir.h"
 #include "pagetools/ExtractionPage.h"
 #include "pagetools/ExtractionRules.h"
+#include "pagetools/LocalTimeText.h"
 #include "platform/MessageBox.h"
 #include "platform/UrlHistory.h"
 #include "view/CZelvoView.h"
@@ -185,7 +186,8 @@ void ExtractHistory(CZelvoView& view, HistoryKind kind, const QString& argument)
     ExtractionPage page;
     if (page.Begin(path, QString::fromUtf8(kTitles[static_cast<int>(kind)]), Style::Background,
                    QString(), Header::History)) {
-        const QString today = VisitDay(QDateTime::currentDateTime());
+        const LocalTimeText times;
+        const QString today = times.Day(QDateTime::currentDateTime());
         for (const UrlHistoryEntry& e : UrlHistory::Instance().Entries(QStringLiteral("http"))) {
             QString title = e.title;
             switch (kind) {
@@ -193,7 +195,7 @@ void ExtractHistory(CZelvoView& view, HistoryKind kind, const QString& argument)
                 break;
             case HistoryKind::Today:
             case HistoryKind::ByDate:
-                if (VisitDay(e.lastVisit) != (kind == HistoryKind::Today ? today : argument))
+                if (times.Day(e.lastVisit) != (kind == HistoryKind::Today ? today : argument))
                     continue;
                 break;
             case HistoryKind::ByWord:
@@ -202,7 +204,7 @@ void ExtractHistory(CZelvoView& view, HistoryKind kind, const QString& argument)
                 title = AsciiUpper(e.title);
                 break;
             }
-            page.Append(ExtractionPage::HistoryLine(e.url, title, e.lastVisit));
+            page.Append(ExtractionPage::HistoryLine(e.url, title, times.Stamp(e.lastVisit)));
         }
         if (page.End(ExtractionPage::Footer::History))
             Open(view, path, navOpenInNewWindow);

@@ -193,12 +193,13 @@ QList<UrlHistoryEntry> UrlHistory::Entries(const QString& prefix)
     if (!q.exec(QStringLiteral("SELECT url, title, last_visit FROM visits WHERE toplevel = 1 "
                                "ORDER BY last_visit DESC, url")))
         return entries;
+    // In UTC: a local time would look at the zone file again for every row.
     while (q.next()) {
         QString url = q.value(0).toString();
         if (!url.startsWith(prefix))
             continue;
         entries.append({std::move(url), q.value(1).toString(),
-                        QDateTime::fromMSecsSinceEpoch(q.value(2).toLongLong()), true});
+                        QDateTime::fromMSecsSinceEpoch(q.value(2).toLongLong(), Qt::UTC), true});
     }
     return entries;
 }
