@@ -4,6 +4,7 @@
 #include "frame/CTabBarCtrl.h"
 #include "frame/FirstPaintHold.h"
 #include "view/CZelvoView.h"
+#include "view/EnginePage.h"
 #include "view/EngineProfile.h"
 
 #include "HttpServer.h"
@@ -49,6 +50,8 @@ private slots:
     void hiddenBandKeepsItsPlace();
     void barsWaitForTheFirstPage_data();
     void barsWaitForTheFirstPage();
+    void newTabDrawnWhenItsPageBegins_data();
+    void newTabDrawnWhenItsPageBegins();
 
 private:
     std::unique_ptr<CMainFrame> Open(int xpStyle = 1);
@@ -360,6 +363,65 @@ void TestMainFrame::barsWaitForTheFirstPage()
     if (ending != QLatin1String("page"))
         server.release("/first");
     qunsetenv("ZELVO_HOMEPAGE");
+}
+
+namespace {
+
+// Counts what is drawn in one window.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget& window) : m_window(&window) { qApp->installEventFilter(this); }
+    ~PaintCount() override { qApp->removeEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == m_window)
+            ++paints;
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
+
+} // namespace
+
+void TestMainFrame::newTabDrawnWhenItsPageBegins_data()
+{
+    QTest::addColumn<bool>("pageBegins");
+    QTest::newRow("page begins") << true;
+    QTest::newRow("no page comes") << false;
+}
+
+// The engine's work shares the window's thread: a tab opened for a page asks
+// for it before the window spends time drawing the empty tab.
+void TestMainFrame::newTabDrawnWhenItsPageBegins()
+{
+    QFETCH(bool, pageBegins);
+    HttpServer server;
+    server.route("/p", "text/html", "<body>p</body>");
+    qputenv("ZELVO_HOMEPAGE", server.url("/p").toEncoded());
+    auto frame = Open();
+    CZelvoView* first = frame->OnFileNew();
+    QTRY_VERIFY(!first->GetBusy() && !first->GetLocationURL().isEmpty());
+    qunsetenv("ZELVO_HOMEPAGE");
+    PaintCount count(*frame);
+    if (pageBegins) {
+        first->Navigate2(server.url("/p").toString(), navOpenInNewWindow);
+        QCOMPARE(frame->TabCount(), 2);
+        int paintsBefore = -1;
+        connect(frame->TabView(1)->GetPage(), &QWebEnginePage::loadStarted, this,
+                [&] { paintsBefore = count.paints; });
+        QTRY_VERIFY(paintsBefore >= 0);
+        QCOMPARE(paintsBefore, 0);
+    } else {
+        QVERIFY(frame->CreateNewTab(nullptr, true));
+    }
+    // Drawn all the same, and not left undrawn when no page comes.
+    QTRY_VERIFY(count.paints > 0);
 }
 
 QTEST_MAIN(TestMainFrame)

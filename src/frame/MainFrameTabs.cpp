@@ -11,6 +11,7 @@
 #include "chrome/ToolbarImages.h"
 #include "frame/CChildFrame.h"
 #include "frame/CTabBarCtrl.h"
+#include "frame/NewTabHold.h"
 #include "view/CZelvoDoc.h"
 #include "ini/SecurityIni.h"
 #include "ini/StopListIni.h"
@@ -19,6 +20,7 @@
 #include "core/TabLabels.h"
 #include "commands/CommandId.h"
 #include "view/CZelvoView.h"
+#include "view/EnginePage.h"
 #include "security/ForbiddenList.h"
 
 #include <QComboBox>
@@ -51,6 +53,9 @@ CZelvoView* CMainFrame::MakeTab(CZelvoDoc* document, bool opensOwnPage)
     frame->showMaximized();
     m_wndMDIClient->setActiveSubWindow(frame);
     view->OnInitialUpdate(opensOwnPage);
+    // A tab opened for a page is drawn once its page is on the way.
+    if (opensOwnPage)
+        new NewTabHold(*this, *view->GetPage());
     emit commandRan(0);
     return view;
 }
