@@ -42,6 +42,7 @@ namespace {
 constexpr int kEntries = 10000;
 constexpr int kRuns = 7;
 constexpr int kTimeoutMs = 30000;
+constexpr int kQuietMs = 700;
 
 double Median(std::vector<double> values)
 {
@@ -155,7 +156,7 @@ public:
             m_watch->disarm();
         QObject::disconnect(view->GetPage(), &QWebEnginePage::loadFinished, nullptr, nullptr);
         m_frame.SendCommand(CommandId::TabClose);
-        return ok && WaitUntil([&] { return m_frame.TabCount() == before; });
+        return ok && WaitUntil([&] { return m_frame.TabCount() == before; }) && Pause(kQuietMs);
     }
 
     // The minimal program, already showing from, loading the file in the
@@ -215,12 +216,22 @@ private:
         still.start();
         QPoint at = m_frame.mapToGlobal(QPoint(0, 0));
         return WaitUntil([&] {
-            if (m_frame.mapToGlobal(QPoint(0, 0)) != at) {
-                at = m_frame.mapToGlobal(QPoint(0, 0));
-                still.restart();
-            }
-            return still.elapsed() > 300;
-        });
+                   if (m_frame.mapToGlobal(QPoint(0, 0)) != at) {
+                       at = m_frame.mapToGlobal(QPoint(0, 0));
+                       still.restart();
+                   }
+                   return still.elapsed() > 300;
+               }) &&
+               Pause(kQuietMs);
+    }
+
+    // Each run starts from a still screen and an idle machine: the page
+    // before is drawn again and a program just ended has let go of the CPU.
+    static bool Pause(int ms)
+    {
+        QElapsedTimer quiet;
+        quiet.start();
+        return WaitUntil([&] { return quiet.elapsed() > ms; });
     }
 
     CMainFrame& m_frame;
