@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -20,6 +21,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QtTest>
 
 #include <memory>
@@ -49,6 +52,8 @@ private slots:
     void hiddenBandKeepsItsPlace();
     void barsWaitForTheFirstPage_data();
     void barsWaitForTheFirstPage();
+    void holdWaitsForTheSecondFrame_data();
+    void holdWaitsForTheSecondFrame();
 
 private:
     std::unique_ptr<CMainFrame> Open(int xpStyle = 1);
@@ -360,6 +365,50 @@ void TestMainFrame::barsWaitForTheFirstPage()
     if (ending != QLatin1String("page"))
         server.release("/first");
     qunsetenv("ZELVO_HOMEPAGE");
+}
+
+void TestMainFrame::holdWaitsForTheSecondFrame_data()
+{
+    QTest::addColumn<int>("frames");
+    QTest::newRow("second frame") << 2;
+    // Then the hold ends a moment later all the same.
+    QTest::newRow("one frame only") << 1;
+}
+
+void TestMainFrame::holdWaitsForTheSecondFrame()
+{
+    QFETCH(int, frames);
+    QMainWindow window;
+    window.setCentralWidget(new QWidget);
+    window.statusBar()->showMessage(QStringLiteral("状態"));
+    // A loaded page that is never shown: only the frames sent here count.
+    QWebEngineView view;
+    auto* page = new QWebEnginePage(EngineProfile::Instance(), &view);
+    view.setPage(page);
+    auto* surface = new QWidget(&view);
+    auto* hold = new FirstPaintHold(window, view, 600000);
+    window.resize(400, 300);
+    window.show();
+    QTRY_VERIFY(hold->IsHolding());
+    QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
+    page->setHtml(QStringLiteral("<p>ページ 😀</p>"));
+    QTRY_COMPARE(loaded.count(), 1);
+
+    // A bar that goes meanwhile leaves the other places as they were until the end.
+    const int height = window.centralWidget()->height();
+    window.statusBar()->hide();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(window.centralWidget()->height(), height);
+
+    QPaintEvent paint(QRect(0, 0, 1, 1));
+    QCoreApplication::sendEvent(surface, &paint);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(hold->IsHolding());
+    if (frames == 2)
+        QCoreApplication::sendEvent(surface, &paint);
+    QTRY_VERIFY(!hold->IsHolding());
+    QTRY_VERIFY(window.centralWidget()->height() > height);
 }
 
 QTEST_MAIN(TestMainFrame)
