@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -21,6 +22,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QtTest>
 
 #include <memory>
@@ -52,6 +55,8 @@ private slots:
     void barsWaitForTheFirstPage();
     void newTabDrawnWhenItsPageBegins_data();
     void newTabDrawnWhenItsPageBegins();
+    void holdWaitsForTheSecondFrame_data();
+    void holdWaitsForTheSecondFrame();
 
 private:
     std::unique_ptr<CMainFrame> Open(int xpStyle = 1);
@@ -422,6 +427,50 @@ void TestMainFrame::newTabDrawnWhenItsPageBegins()
     }
     // Drawn all the same, and not left undrawn when no page comes.
     QTRY_VERIFY(count.paints > 0);
+}
+
+void TestMainFrame::holdWaitsForTheSecondFrame_data()
+{
+    QTest::addColumn<int>("frames");
+    QTest::newRow("second frame") << 2;
+    // Then the hold ends a moment later all the same.
+    QTest::newRow("one frame only") << 1;
+}
+
+void TestMainFrame::holdWaitsForTheSecondFrame()
+{
+    QFETCH(int, frames);
+    QMainWindow window;
+    window.setCentralWidget(new QWidget);
+    window.statusBar()->showMessage(QStringLiteral("状態"));
+    // A loaded page that is never shown: only the frames sent here count.
+    QWebEngineView view;
+    auto* page = new QWebEnginePage(EngineProfile::Instance(), &view);
+    view.setPage(page);
+    auto* surface = new QWidget(&view);
+    auto* hold = new FirstPaintHold(window, view, 600000);
+    window.resize(400, 300);
+    window.show();
+    QTRY_VERIFY(hold->IsHolding());
+    QSignalSpy loaded(page, &QWebEnginePage::loadFinished);
+    page->setHtml(QStringLiteral("<p>ページ 😀</p>"));
+    QTRY_COMPARE(loaded.count(), 1);
+
+    // A bar that goes meanwhile leaves the other places as they were until the end.
+    const int height = window.centralWidget()->height();
+    window.statusBar()->hide();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(window.centralWidget()->height(), height);
+
+    QPaintEvent paint(QRect(0, 0, 1, 1));
+    QCoreApplication::sendEvent(surface, &paint);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(hold->IsHolding());
+    if (frames == 2)
+        QCoreApplication::sendEvent(surface, &paint);
+    QTRY_VERIFY(!hold->IsHolding());
+    QTRY_VERIFY(window.centralWidget()->height() > height);
 }
 
 QTEST_MAIN(TestMainFrame)

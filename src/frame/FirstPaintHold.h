@@ -33,6 +33,7 @@ protected:
 private:
     void Hold();
     void Release();
+    void ReleaseWhenShown();
     bool IsPagePaint(QObject* watched, QEvent* event) const;
 
     QPointer<QMainWindow> m_window;
@@ -43,4 +44,6 @@ private:
     bool m_shown = false;
     bool m_loaded = false;
     bool m_released = false;
+    bool m_layoutWaiting = false;
+    int m_pagePaints = 0;
 };
