@@ -2,6 +2,7 @@
 #include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
 #include "frame/CTabBarCtrl.h"
+#include "frame/FirstExposeHold.h"
 #include "frame/FirstPaintHold.h"
 #include "view/CZelvoView.h"
 #include "view/EnginePage.h"
@@ -55,6 +56,8 @@ private slots:
     void barsWaitForTheFirstPage();
     void newTabDrawnWhenItsPageBegins_data();
     void newTabDrawnWhenItsPageBegins();
+    void firstDrawingWaitsForTheRequest_data();
+    void firstDrawingWaitsForTheRequest();
     void holdWaitsForTheSecondFrame_data();
     void holdWaitsForTheSecondFrame();
 
@@ -378,6 +381,7 @@ public:
     explicit PaintCount(QWidget& window) : m_window(&window) { qApp->installEventFilter(this); }
     ~PaintCount() override { qApp->removeEventFilter(this); }
     int paints = 0;
+    int exposes = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -385,6 +389,8 @@ protected:
         if (event->type() == QEvent::Paint && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->window() == m_window)
             ++paints;
+        if (event->type() == QEvent::Expose && watched == m_window->windowHandle())
+            ++exposes;
         return false;
     }
 
@@ -426,6 +432,34 @@ void TestMainFrame::newTabDrawnWhenItsPageBegins()
         QVERIFY(frame->CreateNewTab(nullptr, true));
     }
     // Drawn all the same, and not left undrawn when no page comes.
+    QTRY_VERIFY(count.paints > 0);
+}
+
+void TestMainFrame::firstDrawingWaitsForTheRequest_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::newRow("sent after the window is shown") << QStringLiteral("later");
+    QTest::newRow("sent before") << QStringLiteral("before");
+    QTest::newRow("never sent") << QStringLiteral("never");
+}
+
+void TestMainFrame::firstDrawingWaitsForTheRequest()
+{
+    QFETCH(QString, request);
+    QWidget window;
+    window.resize(300, 200);
+    bool requested = request == QLatin1String("before");
+    const int longest = request == QLatin1String("never") ? 200 : 600000;
+    new FirstExposeHold(
+        window, [&] { return requested; }, longest);
+    PaintCount count(window);
+    window.show();
+    QTRY_VERIFY(count.exposes > 0);
+    if (request == QLatin1String("later")) {
+        QCoreApplication::processEvents();
+        QCOMPARE(count.paints, 0);
+        requested = true;
+    }
     QTRY_VERIFY(count.paints > 0);
 }
 

@@ -3,10 +3,12 @@
 #include "core/CommandLine.h"
 #include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
+#include "frame/FirstExposeHold.h"
 #include "frame/FirstPaintHold.h"
 #include "ini/EndlistIni.h"
 #include "ini/TablistIni.h"
 #include "platform/SingleInstance.h"
+#include "view/ConnectionGate.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
@@ -82,6 +84,7 @@ bool CZelvoApp::InitInstance()
         return false;
     new FirstPaintHold(*m_pMainWnd, *first->GetWebView());
 
+    new FirstExposeHold(*m_pMainWnd, ConnectionGate::EngineHasRequested);
     ShowMainFrame(*m_pMainWnd);
     m_handOversReady = true;
     for (const QByteArray& text : std::exchange(m_waitingHandOvers, {}))
