@@ -9,6 +9,7 @@
 #include "ini/TablistIni.h"
 #include "platform/SingleInstance.h"
 #include "view/ConnectionGate.h"
+#include "view/CookieGate.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
@@ -84,7 +85,10 @@ bool CZelvoApp::InitInstance()
         return false;
     new FirstPaintHold(*m_pMainWnd, *first->GetWebView());
 
-    new FirstExposeHold(*m_pMainWnd, ConnectionGate::EngineHasRequested);
+    // The first request also waits for the cookie filter's answer on this thread.
+    new FirstExposeHold(*m_pMainWnd, [] {
+        return ConnectionGate::EngineHasRequested() && CookieGate::HasAnswered();
+    });
     ShowMainFrame(*m_pMainWnd);
     m_handOversReady = true;
     for (const QByteArray& text : std::exchange(m_waitingHandOvers, {}))

@@ -2,6 +2,7 @@
 
 #include "security/PrivacyStore.h"
 
+#include <atomic>
 #include <QDateTime>
 #include <QMutex>
 #include <QNetworkCookie>
@@ -55,8 +56,11 @@ void Record(const QString& page, const CookieRecord& record)
     records.append(record);
 }
 
+std::atomic<bool> g_answered = false;
+
 bool Filter(const QWebEngineCookieStore::FilterRequest& request)
 {
+    g_answered = true;
     const QString host = request.origin.host();
     const QString page =
         SiteOf(request.firstPartyUrl.isEmpty() ? request.origin : request.firstPartyUrl);
@@ -108,6 +112,11 @@ void CookieGate::Install(QWebEngineProfile& profile)
     }
     g_gate = new CookieGate(profile);
     Reload();
+}
+
+bool CookieGate::HasAnswered()
+{
+    return g_answered;
 }
 
 CookieGate* CookieGate::Instance()
