@@ -9,7 +9,6 @@
 #include "ini/TablistIni.h"
 #include "platform/SingleInstance.h"
 #include "view/ConnectionGate.h"
-#include "view/CookieGate.h"
 #include "view/CZelvoView.h"
 #include "view/EngineProfile.h"
 
@@ -85,10 +84,7 @@ bool CZelvoApp::InitInstance()
         return false;
     new FirstPaintHold(*m_pMainWnd, *first->GetWebView());
 
-    // The first request also waits for the cookie filter's answer on this thread.
-    new FirstExposeHold(*m_pMainWnd, [] {
-        return ConnectionGate::EngineHasRequested() && CookieGate::HasAnswered();
-    });
+    new FirstExposeHold(*m_pMainWnd, ConnectionGate::FirstRequestSent);
     ShowMainFrame(*m_pMainWnd);
     m_handOversReady = true;
     for (const QByteArray& text : std::exchange(m_waitingHandOvers, {}))

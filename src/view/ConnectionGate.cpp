@@ -1,5 +1,7 @@
 #include "view/ConnectionGate.h"
 
+#include "view/CookieGate.h"
+
 #include <QMutex>
 #include <QSet>
 
@@ -10,6 +12,7 @@ namespace {
 // The engine may ask from a thread of its own.
 std::atomic<bool> g_online{true};
 std::atomic<bool> g_requested{false};
+std::atomic<bool> g_firstAsksCookies{false};
 QMutex g_exemptLock;
 QUrl g_exempt;
 
@@ -38,6 +41,11 @@ bool ConnectionGate::EngineHasRequested()
     return g_requested;
 }
 
+bool ConnectionGate::FirstRequestSent()
+{
+    return g_requested && (!g_firstAsksCookies || CookieGate::HasAnswered());
+}
+
 void ConnectionGate::SetExempt(const QUrl& url)
 {
     QMutexLocker lock(&g_exemptLock);
@@ -53,7 +61,11 @@ ConnectionGate::ConnectionGate(QObject* parent) : QWebEngineUrlRequestIntercepto
 
 void ConnectionGate::interceptRequest(QWebEngineUrlRequestInfo& info)
 {
-    g_requested = true;
+    if (!g_requested) {
+        const QString scheme = info.requestUrl().scheme();
+        g_firstAsksCookies = scheme == QLatin1String("http") || scheme == QLatin1String("https");
+        g_requested = true;
+    }
     if (!Refuses(IsOnline(), info.requestUrl()))
         return;
     {

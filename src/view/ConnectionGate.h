@@ -19,6 +19,9 @@ public:
     // Whether the engine has asked for anything yet: until then it has not
     // read the proxy either.
     static bool EngineHasRequested();
+    // Whether the first request has left the window's thread: one to a web
+    // site first waits there for the cookie filter's answer.
+    static bool FirstRequestSent();
 
     // Whether a request for url is refused in that state.
     static bool Refuses(bool online, const QUrl& url);

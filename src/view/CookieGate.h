@@ -31,8 +31,7 @@ public:
     static void Install(QWebEngineProfile& profile);
     // The installed gate; null before the profile exists.
     static CookieGate* Instance();
-    // Whether the engine has asked about any cookie yet; a request waits
-    // for that answer on the window's thread.
+    // Whether the engine has asked about any cookie yet.
     static bool HasAnswered();
 
     // Takes in the stored levels and decisions; call after changing them.
