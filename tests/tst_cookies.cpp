@@ -354,29 +354,30 @@ void TestCookies::report()
 void TestCookies::deletions_data()
 {
     QTest::addColumn<QByteArray>("enddetail");
-    QTest::addColumn<int>("command"); // 0 for none
+    QTest::addColumn<int>("command");
     QTest::addColumn<bool>("restart");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QByteArray>("top");
     QTest::addColumn<bool>("styleAgain");
     const int cookies = ToInt(CommandId::ClearCookies);
     const int files = ToInt(CommandId::ClearTemporaryFiles);
+    const int none = ToInt(CommandId::None);
     const QStringList cookiesDone{"Cookie削除終了"};
     const QStringList filesDone{"Temporary Internet Files削除終了"};
     QTest::newRow("nothing deleted")
-        << QByteArray() << 0 << false << QStringList() << QByteArray("fp fs") << false;
+        << QByteArray() << none << false << QStringList() << QByteArray("fp fs") << false;
     QTest::newRow("nothing deleted, restarted")
-        << QByteArray() << 0 << true << QStringList() << QByteArray("fp") << false;
+        << QByteArray() << none << true << QStringList() << QByteArray("fp") << false;
     QTest::newRow("cookies") << QByteArray() << cookies << false << cookiesDone << QByteArray()
                              << false;
     QTest::newRow("cookies, restarted")
         << QByteArray() << cookies << true << cookiesDone << QByteArray() << false;
     QTest::newRow("cookies at exit")
-        << QByteArray("cookie=1\r\n") << 0 << true << cookiesDone << QByteArray() << false;
+        << QByteArray("cookie=1\r\n") << none << true << cookiesDone << QByteArray() << false;
     QTest::newRow("temporary files")
         << QByteArray() << files << false << filesDone << QByteArray("fp fs") << true;
     QTest::newRow("temporary files at exit")
-        << QByteArray("tempo=1\r\n") << 0 << true << filesDone << QByteArray("fp") << true;
+        << QByteArray("tempo=1\r\n") << none << true << filesDone << QByteArray("fp") << true;
 }
 
 void TestCookies::deletions()
@@ -392,7 +393,7 @@ void TestCookies::deletions()
     QVERIFY(Open());
     QVERIFY(Visit("/top"));
     QCOMPARE(m_server->requestCount("/style.css"), 1);
-    if (command)
+    if (command != ToInt(CommandId::None))
         m_frame->SendCommand(command);
     if (restart)
         Restart(true);

@@ -192,12 +192,13 @@ CZelvoView* TestGestureCapture::OpenOnB()
 void TestGestureCapture::gestures_data()
 {
     QTest::addColumn<QString>("strokes");
-    QTest::addColumn<int>("command"); // 0 for a browser operation
+    QTest::addColumn<int>("command"); // none for a browser operation
     QTest::addColumn<QString>("status");
     QTest::addColumn<QString>("url"); // the page shown after it
     QTest::addColumn<int>("newTabs");
+    const int none = ToInt(CommandId::None);
 
-    QTest::newRow("left goes back") << "←" << 0 << "マウスジェスチャー：戻る"
+    QTest::newRow("left goes back") << "←" << none << "マウスジェスチャー：戻る"
                                     << "/a" << 0;
     QTest::newRow("→←↑ makes a new tab")
         << "→←↑" << ToInt(CommandId::FileNew) << "マウスジェスチャー：新規作成2"
@@ -209,8 +210,9 @@ void TestGestureCapture::gestures_data()
     QTest::newRow("↓→ follows its command's state")
         << "↓→" << ToInt(CommandId::SelectionSource) << "マウスジェスチャー：選択範囲のソース表示"
         << "/b" << 0;
-    QTest::newRow("down, pause, down does nothing") << "↓ ↓" << 0 << QString() << "/b" << 0;
-    QTest::newRow("a stroke of no gesture does nothing") << "↑↓↑↓" << 0 << QString() << "/b" << 0;
+    QTest::newRow("down, pause, down does nothing") << "↓ ↓" << none << QString() << "/b" << 0;
+    QTest::newRow("a stroke of no gesture does nothing")
+        << "↑↓↑↓" << none << QString() << "/b" << 0;
 }
 
 void TestGestureCapture::gestures()
@@ -222,7 +224,7 @@ void TestGestureCapture::gestures()
     QFETCH(int, newTabs);
     CZelvoView* view = OpenOnB();
     QVERIFY(view);
-    if (command != 0 && !m_frame->CommandEnabled(command)) {
+    if (command != ToInt(CommandId::None) && !m_frame->CommandEnabled(command)) {
         status.clear();
         newTabs = 0;
     }

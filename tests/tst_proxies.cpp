@@ -37,6 +37,9 @@
 
 namespace {
 
+constexpr int kRewrite = SecurityIni::kCgiRewrite;
+constexpr int kKeep = SecurityIni::kCgiKeep;
+
 // A name that is no loopback address, so only a proxy can answer it.
 const QString kFarPage = QStringLiteral("http://zelvo-far.test/page");
 
@@ -527,33 +530,33 @@ void TestProxies::bypassedPages()
 void TestProxies::cgiAddress_data()
 {
     QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("cgiCommand");
     QTest::addColumn<QString>("address");
     const QString prefix = QStringLiteral("http://cgi.example/p.cgi?");
-    QTest::newRow("http") << "http://a.jp/x" << 0 << prefix + "http/a.jp/x";
-    QTest::newRow("http twice") << "http://a.jp/?u=http://b.jp/" << 0
+    QTest::newRow("http") << "http://a.jp/x" << kRewrite << prefix + "http/a.jp/x";
+    QTest::newRow("http twice") << "http://a.jp/?u=http://b.jp/" << kRewrite
                                 << prefix + "http/a.jp/?u=http/b.jp/";
-    QTest::newRow("https") << "https://a.jp/" << 0 << prefix + "https/a.jp/";
+    QTest::newRow("https") << "https://a.jp/" << kRewrite << prefix + "https/a.jp/";
     QTest::newRow("http wins over https")
-        << "https://a.jp/?u=http://b/" << 0 << prefix + "https://a.jp/?u=http/b/";
-    QTest::newRow("ftp") << "ftp://f.jp/" << 0 << prefix + "ftp/f.jp/";
-    QTest::newRow("gopher") << "gopher://g.jp/" << 0 << prefix + "gopher/g.jp/";
-    QTest::newRow("mail link: nothing") << "mailto:a@b.jp" << 0 << "";
-    QTest::newRow("upper-case scheme: nothing") << "HTTP://A.JP/" << 0 << "";
-    QTest::newRow("kept: https") << "https://a.jp/" << 1 << prefix + "https://a.jp/";
-    QTest::newRow("kept: mail link") << "mailto:a@b.jp" << 1 << prefix + "mailto:a@b.jp";
+        << "https://a.jp/?u=http://b/" << kRewrite << prefix + "https://a.jp/?u=http/b/";
+    QTest::newRow("ftp") << "ftp://f.jp/" << kRewrite << prefix + "ftp/f.jp/";
+    QTest::newRow("gopher") << "gopher://g.jp/" << kRewrite << prefix + "gopher/g.jp/";
+    QTest::newRow("mail link: nothing") << "mailto:a@b.jp" << kRewrite << "";
+    QTest::newRow("upper-case scheme: nothing") << "HTTP://A.JP/" << kRewrite << "";
+    QTest::newRow("kept: https") << "https://a.jp/" << kKeep << prefix + "https://a.jp/";
+    QTest::newRow("kept: mail link") << "mailto:a@b.jp" << kKeep << prefix + "mailto:a@b.jp";
     QTest::newRow("kept: text CP932 lacks")
-        << "http://ü.de/😀/简体" << 2 << prefix + "http://ü.de/😀/简体";
-    QTest::newRow("cut at 1039") << "http://" + QString(1100, QLatin1Char('x')) << 0
+        << "http://ü.de/😀/简体" << kKeep + 1 << prefix + "http://ü.de/😀/简体";
+    QTest::newRow("cut at 1039") << "http://" + QString(1100, QLatin1Char('x')) << kRewrite
                                  << (prefix + "http/" + QString(1100, QLatin1Char('x'))).left(1039);
 }
 
 void TestProxies::cgiAddress()
 {
     QFETCH(QString, target);
-    QFETCH(int, command);
+    QFETCH(int, cgiCommand);
     QFETCH(QString, address);
-    QCOMPARE(CgiProxy::Address(target, QStringLiteral("http://cgi.example/p.cgi?"), command),
+    QCOMPARE(CgiProxy::Address(target, QStringLiteral("http://cgi.example/p.cgi?"), cgiCommand),
              address);
 }
 
@@ -794,23 +797,23 @@ void TestProxies::connectedState()
 void TestProxies::cgiConnect_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("cgiCommand");
     // Empty: no page is opened.
     QTest::addColumn<QByteArray>("reached");
-    QTest::newRow("rewritten") << "http://zelvo-far.test/x?u=http://b/" << 0
+    QTest::newRow("rewritten") << "http://zelvo-far.test/x?u=http://b/" << kRewrite
                                << QByteArray("/cgi/http/zelvo-far.test/x?u=http/b/");
-    QTest::newRow("kept") << "https://zelvo-far.test/x" << 1
+    QTest::newRow("kept") << "https://zelvo-far.test/x" << kKeep
                           << QByteArray("/cgi/https://zelvo-far.test/x");
-    QTest::newRow("mail link") << "mailto:a@b.jp" << 0 << QByteArray();
+    QTest::newRow("mail link") << "mailto:a@b.jp" << kRewrite << QByteArray();
 }
 
 void TestProxies::cgiConnect()
 {
     QFETCH(QString, typed);
-    QFETCH(int, command);
+    QFETCH(int, cgiCommand);
     QFETCH(QByteArray, reached);
     Settings("Security.ini", "[Security]\r\ncgi_proxy=" + m_server->url("/cgi/").toEncoded() +
-                                 "\r\ncgi_command=" + QByteArray::number(command) + "\r\n");
+                                 "\r\ncgi_command=" + QByteArray::number(cgiCommand) + "\r\n");
     QVERIFY(Open());
     m_frame->m_wndAddressBar->setEditText(typed);
     m_frame->SendCommand(CommandId::CgiProxyConnect);
@@ -918,10 +921,10 @@ void TestProxies::cgiPage_data()
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("click");
     QTest::addColumn<int>("after");
-    QTest::newRow("rewrite stored, keep clicked") << 0 << "keep" << 1;
-    QTest::newRow("keep stored, rewrite clicked") << 1 << "rewrite" << 0;
-    QTest::newRow("keep stored, rewrite clicked twice") << 1 << "rewrite,rewrite" << 0;
-    QTest::newRow("unknown value, nothing clicked") << 2 << "" << 2;
+    QTest::newRow("rewrite stored, keep clicked") << kRewrite << "keep" << kKeep;
+    QTest::newRow("keep stored, rewrite clicked") << kKeep << "rewrite" << kRewrite;
+    QTest::newRow("keep stored, rewrite clicked twice") << kKeep << "rewrite,rewrite" << kRewrite;
+    QTest::newRow("unknown value, nothing clicked") << kKeep + 1 << "" << kKeep + 1;
 }
 
 void TestProxies::cgiPage()

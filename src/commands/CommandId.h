@@ -4,7 +4,8 @@
 // main frame. The numbers are kept as the original program's, so INI files, the
 // toolbar-visibility keys and the generated pages stay interchangeable with it.
 enum class CommandId : int {
-    Ok = 1, // the address bar's Enter
+    None = 0, // no command: only the command states may have changed
+    Ok = 1,   // the address bar's Enter
 
     // Favourites menu: one id per favourite, 3584 + its number.
     FavoriteFirst = 3584,

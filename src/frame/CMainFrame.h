@@ -80,7 +80,7 @@ public:
     CmdUI CommandState(int id) const;
     CmdUI CommandState(CommandId id) const { return CommandState(ToInt(id)); }
     bool CommandEnabled(int id) const override { return CommandState(id).enabled; }
-    void CommandStatesChanged() override { emit commandRan(0); }
+    void CommandStatesChanged() override { emit commandRan(ToInt(CommandId::None)); }
     bool IsCommandHandled(int id) const { return m_commands.Has(id); }
     // The one action of each command: menus, toolbars and keys all use it.
     CommandRegistry& Registry() { return *m_registry; }

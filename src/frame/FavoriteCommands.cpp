@@ -134,8 +134,8 @@ void OnTreeCommand(CMainFrame& frame, CommandId id)
         frame.OpenUrlInNewTab(url);
         break;
     case CommandId::FavOpenCgiProxy: {
-        const QString target = FavoritesFolder::CgiProxyUrl(url, SecurityIni::CgiCommand() == 0,
-                                                            SecurityIni::CgiProxy());
+        const QString target = FavoritesFolder::CgiProxyUrl(
+            url, SecurityIni::CgiCommand() == SecurityIni::kCgiRewrite, SecurityIni::CgiProxy());
         if (!target.isEmpty())
             frame.OpenUrlInNewTab(target);
         break;

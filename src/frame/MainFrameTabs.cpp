@@ -56,7 +56,7 @@ CZelvoView* CMainFrame::MakeTab(CZelvoDoc* document, bool opensOwnPage)
     // A tab opened for a page is drawn once its page is on the way.
     if (opensOwnPage)
         new NewTabHold(*this, *view->GetPage());
-    emit commandRan(0);
+    emit commandRan(ToInt(CommandId::None));
     return view;
 }
 
@@ -245,7 +245,7 @@ void CMainFrame::OnTabClicked(int index)
         m_wndAddressBar->setEditText(view->GetLocationURL());
     RefreshTabLabels();
     UpdateCaption(index);
-    emit commandRan(0);
+    emit commandRan(ToInt(CommandId::None));
 }
 
 void CMainFrame::OnNextTab(bool forward)

@@ -47,7 +47,10 @@ bool SetUserAgent(const QString& agent);
 // where a connection is made, 520 on its page).
 QString CgiProxy(int size = 1040);
 bool SetCgiProxy(const QString& prefix);
-// [Security] `cgi_command`: 0 = rewrite the target's scheme, 1 = append as it is.
+// [Security] `cgi_command`: kCgiRewrite = rewrite the target's scheme,
+// kCgiKeep = append it as it is (any other value acts as kCgiKeep).
+constexpr int kCgiRewrite = 0;
+constexpr int kCgiKeep = 1;
 int CgiCommand();
 bool SetCgiCommand(int command);
 

@@ -1,5 +1,7 @@
 #include "security/CgiProxy.h"
 
+#include "ini/SecurityIni.h"
+
 namespace {
 
 // The prefix and the address together, terminator included.
@@ -12,7 +14,7 @@ namespace CgiProxy {
 QString Address(const QString& target, const QString& prefix, int command)
 {
     QString address = target;
-    if (command == 0) {
+    if (command == SecurityIni::kCgiRewrite) {
         // Only the first scheme found is rewritten, every occurrence of it.
         static const char* const kSchemes[] = {"http", "https", "ftp", "gopher"};
         bool rewritten = false;

@@ -34,10 +34,10 @@ CSetCgi::CSetCgi(std::function<void(int)> sendCommand, QWidget* parent)
     const int command = SecurityIni::CgiCommand();
     m_rewrite = new QCheckBox(QStringLiteral("コード変換有り"), this);
     m_rewrite->setObjectName(QStringLiteral("1016"));
-    m_rewrite->setChecked(command == 0);
+    m_rewrite->setChecked(command == SecurityIni::kCgiRewrite);
     m_keep = new QCheckBox(QStringLiteral("コード変換無し"), this);
     m_keep->setObjectName(QStringLiteral("1020"));
-    m_keep->setChecked(command == 1);
+    m_keep->setChecked(command == SecurityIni::kCgiKeep);
     // The two work as a pair, but neither is ticked for a value they do not name.
     connect(m_rewrite, &QCheckBox::clicked, this, [this] {
         m_rewrite->setChecked(true);
@@ -83,7 +83,7 @@ void CSetCgi::OnOK()
 {
     SecurityIni::SetCgiProxy(m_address->currentText());
     if (m_rewrite->isChecked())
-        SecurityIni::SetCgiCommand(0);
+        SecurityIni::SetCgiCommand(SecurityIni::kCgiRewrite);
     else if (m_keep->isChecked())
-        SecurityIni::SetCgiCommand(1);
+        SecurityIni::SetCgiCommand(SecurityIni::kCgiKeep);
 }
