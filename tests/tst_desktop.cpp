@@ -17,9 +17,11 @@
 #include <QPushButton>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWebEngineView>
 #include <QtTest>
 
 #include <memory>
@@ -43,6 +45,8 @@ private slots:
     void paneClicks_data();
     void paneClicks();
     void settingsSheetByHand();
+    void newTabsFromLinksByHand_data();
+    void newTabsFromLinksByHand();
 
 private:
     CMainFrame* Open();
@@ -51,6 +55,7 @@ private:
     QString WindowId() const { return QString::number(m_frame->winId()); }
     QPoint TitleBar() const;
     bool BandsFitRow() const;
+    static bool ScreenShows(const QRect& global, QRgb colour);
 
     std::unique_ptr<TempHome> m_home;
     std::unique_ptr<QTemporaryDir> m_favorites;
@@ -381,6 +386,77 @@ void TestDesktop::settingsSheetByHand()
                               qPrintable(QStringLiteral("stopped at step %1").arg(int(step))),
                               30000);
     QCOMPARE(SecurityIni::Filter(), QStringLiteral(".pdf+.exe"));
+}
+
+// Whether the X server's own pixels show mostly that colour there: what the
+// user sees, not what the program meant to draw.
+bool TestDesktop::ScreenShows(const QRect& global, QRgb colour)
+{
+    const QImage shot = QGuiApplication::primaryScreen()
+                            ->grabWindow(0, global.x(), global.y(), global.width(), global.height())
+                            .toImage();
+    int hits = 0;
+    for (int y = 0; y < shot.height(); y += 4)
+        for (int x = 0; x < shot.width(); x += 4)
+            hits += (shot.pixel(x, y) & 0xffffff) == (colour & 0xffffff);
+    return hits * 16 > shot.width() * shot.height() / 2;
+}
+
+void TestDesktop::newTabsFromLinksByHand_data()
+{
+    QTest::addColumn<bool>("middleClick");
+    QTest::newRow("link opening a window, left click") << false;
+    QTest::newRow("plain link, middle click") << true;
+}
+
+// Tab after tab opened from a page's links with the mouse, each new tab on
+// the screen with its page, and the first tab clicked in front again between.
+void TestDesktop::newTabsFromLinksByHand()
+{
+    QFETCH(bool, middleClick);
+    constexpr int kTabs = 5;
+    constexpr int kLineHeight = 60;
+    const QRgb green = qRgb(0x2b, 0x8f, 0x5d);
+    QByteArray links = "<html><head><meta charset=utf-8><title>links</title></head>"
+                       "<body style='margin:0;background:#fff'>";
+    for (int i = 1; i <= kTabs; ++i) {
+        const QByteArray title = QStringLiteral("ü😀书 %1").arg(i).toUtf8();
+        const QByteArray path = "/p" + QByteArray::number(i);
+        m_server->route(path, "text/html",
+                        "<html><head><meta charset=utf-8><title>" + title +
+                            "</title></head><body style='background:#2b8f5d'>" + title +
+                            "</body></html>");
+        links += "<a href='" + path + "'" + (middleClick ? "" : " target=_blank") +
+                 " style='display:block;height:" + QByteArray::number(kLineHeight) +
+                 "px;font-size:40px'>" + title + "</a>";
+    }
+    m_server->route("/links", "text/html", links + "</body></html>");
+    qputenv("ZELVO_HOMEPAGE", m_server->url("/links").toString().toUtf8());
+    CMainFrame* frame = Open();
+    QVERIFY(frame);
+    QWidget* first = frame->TabView(0)->GetWebView();
+    for (int i = 1; i <= kTabs; ++i) {
+        const QPoint link = first->mapToGlobal(QPoint(80, kLineHeight * (i - 1) + kLineHeight / 2));
+        if (middleClick) {
+            // The link's address is what the middle button opens: point first.
+            QVERIFY(
+                Xdo({"mousemove", "--sync", QString::number(link.x()), QString::number(link.y())}));
+            QTRY_VERIFY(frame->MessageText().endsWith("/p" + QString::number(i)));
+            QVERIFY(Xdo({"click", "2"}));
+        } else {
+            QVERIFY(ClickAt(link));
+        }
+        QTRY_COMPARE(frame->TabCount(), i + 1);
+        QTRY_COMPARE(frame->ActiveZelvoView()->GetLocationName(), QStringLiteral("ü😀书 %1").arg(i));
+        QWidget* page = frame->ActiveZelvoView()->GetWebView();
+        QTRY_VERIFY(ScreenShows(QRect(page->mapToGlobal(QPoint(0, 0)), page->size()), green));
+        // Back to the links by the first tab's own label.
+        CTabBarCtrl* bar = frame->m_wndTabBar;
+        QVERIFY(ClickAt(bar->mapToGlobal(bar->tabRect(0).center())));
+        QTRY_COMPARE(frame->FocusedTab(), 0);
+        QTRY_VERIFY(ScreenShows(QRect(first->mapToGlobal(QPoint(0, 0)), first->size()),
+                                qRgb(0xff, 0xff, 0xff)));
+    }
 }
 
 int main(int argc, char** argv)
