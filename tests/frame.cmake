@@ -7,6 +7,8 @@ zelvo_add_test(tst_tabcommands zelvo_testframe)
 # activates, maximises and minimises the window, xdotool clicks and types.
 add_executable(tst_desktop tst_desktop.cpp)
 target_link_libraries(tst_desktop PRIVATE zelvo_testframe Qt6::Test)
+target_compile_definitions(tst_desktop PRIVATE ZELVO_BINARY="$<TARGET_FILE:zelvo>")
+add_dependencies(tst_desktop zelvo)
 find_program(XVFB_RUN xvfb-run)
 find_program(OPENBOX openbox)
 find_program(XDOTOOL xdotool)

@@ -47,6 +47,8 @@ private slots:
     void settingsSheetByHand();
     void newTabsFromLinksByHand_data();
     void newTabsFromLinksByHand();
+    void startShowsFirstPage_data();
+    void startShowsFirstPage();
 
 private:
     CMainFrame* Open();
@@ -457,6 +459,43 @@ void TestDesktop::newTabsFromLinksByHand()
         QTRY_VERIFY(ScreenShows(QRect(first->mapToGlobal(QPoint(0, 0)), first->size()),
                                 qRgb(0xff, 0xff, 0xff)));
     }
+}
+
+void TestDesktop::startShowsFirstPage_data()
+{
+    QTest::addColumn<bool>("local");
+    QTest::newRow("page of a web site") << false;
+    QTest::newRow("local page") << true;
+}
+
+// The program itself started on this desktop: its window and first page
+// reach the screen whether the page's request asks about cookies or not.
+void TestDesktop::startShowsFirstPage()
+{
+    QFETCH(bool, local);
+    const QByteArray page = "<html><head><meta charset=utf-8><title>ü😀书</title></head>"
+                            "<body style='background:#2b8f5d'>ü😀书</body></html>";
+    m_server->route("/first", "text/html", page);
+    m_home->write("first.html", page);
+    QProcess zelvo;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ZELVO_HOMEPAGE", local ? QUrl::fromLocalFile(m_home->file("first.html")).toString()
+                                       : m_server->url("/first").toString());
+    zelvo.setProcessEnvironment(env);
+    zelvo.start(ZELVO_BINARY, QStringList());
+    // Wherever the window manager put the window: a good part of the screen.
+    const QRgb green = qRgb(0x2b, 0x8f, 0x5d);
+    auto greenShare = [green] {
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        int hits = 0;
+        for (int y = 0; y < shot.height(); y += 8)
+            for (int x = 0; x < shot.width(); x += 8)
+                hits += (shot.pixel(x, y) & 0xffffff) == (green & 0xffffff);
+        return hits * 64.0 / (shot.width() * shot.height());
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(greenShare() > 0.1, 20000);
+    zelvo.terminate();
+    QVERIFY(zelvo.waitForFinished(10000));
 }
 
 int main(int argc, char** argv)
