@@ -2,8 +2,8 @@
 #include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
 #include "frame/CTabBarCtrl.h"
-#include "frame/FirstExposeHold.h"
 #include "frame/FirstPaintHold.h"
+#include "frame/RepaintHold.h"
 #include "view/CZelvoView.h"
 #include "view/EnginePage.h"
 #include "view/EngineProfile.h"
@@ -450,8 +450,8 @@ void TestMainFrame::firstDrawingWaitsForTheRequest()
     window.resize(300, 200);
     bool requested = request == QLatin1String("before");
     const int longest = request == QLatin1String("never") ? 200 : 600000;
-    new FirstExposeHold(
-        window, [&] { return requested; }, longest);
+    new RepaintHold(
+        window, RepaintHold::Kind::FirstDrawing, [&] { return requested; }, longest);
     PaintCount count(window);
     window.show();
     QTRY_VERIFY(count.exposes > 0);

@@ -3,8 +3,8 @@
 #include "core/CommandLine.h"
 #include "core/ProgramDir.h"
 #include "frame/CMainFrame.h"
-#include "frame/FirstExposeHold.h"
 #include "frame/FirstPaintHold.h"
+#include "frame/RepaintHold.h"
 #include "ini/EndlistIni.h"
 #include "ini/TablistIni.h"
 #include "platform/SingleInstance.h"
@@ -24,6 +24,8 @@ namespace {
 
 // A running Zelvo that is still building its window answers once it is up.
 constexpr int kHandOverTimeoutMs = 15000;
+// A first request that has not left by then is not waited for.
+constexpr int kFirstDrawingHoldMs = 100;
 
 } // namespace
 
@@ -84,7 +86,9 @@ bool CZelvoApp::InitInstance()
         return false;
     new FirstPaintHold(*m_pMainWnd, *first->GetWebView());
 
-    new FirstExposeHold(*m_pMainWnd, ConnectionGate::FirstRequestSent);
+    // The first drawing comes once the first page's request has left.
+    new RepaintHold(*m_pMainWnd, RepaintHold::Kind::FirstDrawing, ConnectionGate::FirstRequestSent,
+                    kFirstDrawingHoldMs);
     ShowMainFrame(*m_pMainWnd);
     m_handOversReady = true;
     for (const QByteArray& text : std::exchange(m_waitingHandOvers, {}))

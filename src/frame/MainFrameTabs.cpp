@@ -11,7 +11,7 @@
 #include "chrome/ToolbarImages.h"
 #include "frame/CChildFrame.h"
 #include "frame/CTabBarCtrl.h"
-#include "frame/NewTabHold.h"
+#include "frame/RepaintHold.h"
 #include "view/CZelvoDoc.h"
 #include "ini/SecurityIni.h"
 #include "ini/StopListIni.h"
@@ -35,6 +35,8 @@
 namespace {
 
 constexpr int kAddressCapacity = 31;
+// A page that has not begun by then is not waited for.
+constexpr int kNewTabHoldMs = 200;
 
 } // namespace
 
@@ -54,8 +56,11 @@ CZelvoView* CMainFrame::MakeTab(CZelvoDoc* document, bool opensOwnPage)
     m_wndMDIClient->setActiveSubWindow(frame);
     view->OnInitialUpdate(opensOwnPage);
     // A tab opened for a page is drawn once its page is on the way.
-    if (opensOwnPage)
-        new NewTabHold(*this, *view->GetPage());
+    if (opensOwnPage) {
+        auto* hold = new RepaintHold(*this, RepaintHold::Kind::Repaints, nullptr, kNewTabHoldMs);
+        connect(view->GetPage(), &QWebEnginePage::loadStarted, hold, &RepaintHold::Release);
+        connect(view->GetPage(), &QObject::destroyed, hold, &RepaintHold::Release);
+    }
     emit commandRan(ToInt(CommandId::None));
     return view;
 }
