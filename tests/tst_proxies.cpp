@@ -9,7 +9,7 @@
 #include "settings/CProxyDialog.h"
 #include "settings/CSetCgi.h"
 #include "settings/CSetUserAgent.h"
-#include "settings/SettingsPageDialog.h"
+#include "settings/CTreePropSheet.h"
 #include "ini/SecurityIni.h"
 #include "view/ConnectionGate.h"
 #include "view/CZelvoView.h"
@@ -994,8 +994,13 @@ void TestProxies::userAgentPage()
     QFETCH(bool, refreshed);
     Settings("Security.ini", "[Security]\r\nuser_agent=old\r\n");
     QList<int> sent;
-    auto* page = new CSetUserAgent([&sent](int id) { sent.append(id); });
-    SettingsPageDialog dialog(QStringLiteral("USER_AGENT"), page, [page] { page->OnOK(); });
+    CSetUserAgent* page = nullptr;
+    CTreePropSheet dialog(QStringLiteral("Zelvo の設定"));
+    dialog.AddPage<CSetUserAgent>(QStringLiteral("USER_AGENT"), [&] {
+        return page = new CSetUserAgent([&sent](int id) { sent.append(id); });
+    });
+    dialog.show();
+    QVERIFY(page);
     QComboBox* box = page->AgentBox();
     // The shipped list: an empty row, then the agents.
     QCOMPARE(box->count(), ProxyIni::UserAgents().size());
