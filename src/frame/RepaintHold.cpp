@@ -29,8 +29,12 @@ RepaintHold::RepaintHold(QWidget& window, Kind kind, std::function<bool()> done,
     m_limit.setSingleShot(true);
     connect(&m_limit, &QTimer::timeout, this, &RepaintHold::Release);
     m_limit.start(longestHoldMs);
-    // The window's own native window comes only when it is shown.
-    qApp->installEventFilter(this);
+    // A window's native window comes only when it is shown; the repaints are
+    // the window's own.
+    if (kind == Kind::FirstDrawing)
+        qApp->installEventFilter(this);
+    else
+        window.installEventFilter(this);
 }
 
 QObject* RepaintHold::Target() const
@@ -64,6 +68,8 @@ void RepaintHold::Release()
     m_poll.stop();
     m_limit.stop();
     qApp->removeEventFilter(this);
+    if (m_window)
+        m_window->removeEventFilter(this);
     if (m_held && m_window) {
         if (m_kind == Kind::Repaints) {
             QCoreApplication::postEvent(m_window, new QEvent(QEvent::UpdateRequest),
